@@ -1,0 +1,2 @@
+#pragma once
+// The editing and point-correction commands, one folder per family.
