@@ -1,2 +1,0 @@
-#pragma once
-// The editing and point-correction commands, one folder per family.
