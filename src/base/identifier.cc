@@ -43,9 +43,9 @@ bool CheckNameWithMessages(AppContext& context, std::string_view text, std::stri
       } else if (Trim(text).empty() || StartsWithDigit(text)) {
         context.AddMessage(what, "200", context.AssistantText("InvalidCharacterInName"));
       }
-      context.AddMessage(what, "200",
-                         context.AssistantText("mnuindatei") + "-name " +
-                             context.AssistantText("IsNotCorrect"));
+      context.AddMessage(
+          what, "200",
+          context.AssistantText("mnuindatei") + "-name " + context.AssistantText("IsNotCorrect"));
       return false;
     }
   }

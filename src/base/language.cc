@@ -12,7 +12,8 @@ Language Language::FromEnvironment() {
   Language language;
   const char* code = std::getenv("VELMORA_LANG");
   std::string name = (code && *code) ? code : "en";
-  if (!language.Load(LanguageFolder() / (name + ".ini"))) language.Load(LanguageFolder() / "en.ini");
+  if (!language.Load(LanguageFolder() / (name + ".ini")))
+    language.Load(LanguageFolder() / "en.ini");
   return language;
 }
 

@@ -13,7 +13,7 @@ struct MessageLine {
   std::string time;         // time of day when the line was added
   std::string text;
   std::string result;
-  std::string message_no;   // the three-digit area number; not shown
+  std::string message_no;  // the three-digit area number; not shown
 };
 
 class Language;

@@ -9,8 +9,12 @@
 namespace velmora {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool Skipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool Skipped(char c) {
+  return c == ' ' || c == '\t' || c == '\n';
+}
 
 std::optional<std::string>& SeparatorOverride() {
   static std::optional<std::string> value;
@@ -97,7 +101,9 @@ std::optional<double> NumericValue(std::string_view text) {
   return value;
 }
 
-bool IsNumeric(std::string_view text) { return NumericValue(text).has_value(); }
+bool IsNumeric(std::string_view text) {
+  return NumericValue(text).has_value();
+}
 
 int16_t IntegerLiteralValue(std::string_view text) {
   if (auto value = NumericValue(text)) {
@@ -113,8 +119,10 @@ int16_t IntegerLiteralValue(std::string_view text) {
     if (digits.empty() || digits.size() > 4) return 0;
     unsigned value = 0;
     for (char c : digits) {
-      int d = IsDigit(c) ? c - '0' : (c >= 'A' && c <= 'F') ? c - 'A' + 10
-                                   : (c >= 'a' && c <= 'f') ? c - 'a' + 10 : -1;
+      int d = IsDigit(c)               ? c - '0'
+              : (c >= 'A' && c <= 'F') ? c - 'A' + 10
+              : (c >= 'a' && c <= 'f') ? c - 'a' + 10
+                                       : -1;
       if (d < 0) return 0;
       value = value * 16 + static_cast<unsigned>(d);
     }
@@ -162,8 +170,14 @@ std::string ToLocaleNumberText(std::string_view text) {
   return std::string();
 }
 
-std::string ToPointDecimal(std::string_view text) { return ReplaceFirst(text, ",", "."); }
-std::string ToCommaDecimal(std::string_view text) { return ReplaceFirst(text, ".", ","); }
-std::string AllCommasToPoints(std::string_view text) { return ReplaceAll(text, ",", "."); }
+std::string ToPointDecimal(std::string_view text) {
+  return ReplaceFirst(text, ",", ".");
+}
+std::string ToCommaDecimal(std::string_view text) {
+  return ReplaceFirst(text, ".", ",");
+}
+std::string AllCommasToPoints(std::string_view text) {
+  return ReplaceAll(text, ",", ".");
+}
 
 }  // namespace velmora

@@ -19,8 +19,8 @@ std::string Env(const char* name) {
   return value ? std::string(value) : std::string();
 }
 
-constexpr const char* kDefaultFiles[] = {"hotedit.ini", "para.ini", "softend.ini",
-                                         "registry.ini", "user.ini"};
+constexpr const char* kDefaultFiles[] = {"hotedit.ini", "para.ini", "softend.ini", "registry.ini",
+                                         "user.ini"};
 
 constexpr const char* kToolKey = "Software\\Zevotron\\ZEVO HUX\\OCX Control's\\Tool";
 constexpr const char* kDatabaseKey = "Software\\Zevotron\\DataBase\\LanguageDataBase's";
@@ -72,7 +72,9 @@ std::filesystem::path TemplatesFolder() {
   return Home() / "Templates";
 }
 
-std::filesystem::path TempFolder() { return TemplatesFolder() / "VelmoraTemp"; }
+std::filesystem::path TempFolder() {
+  return TemplatesFolder() / "VelmoraTemp";
+}
 
 bool ReadRegistryNumber(const std::string& key_path, const std::string& value_name,
                         int32_t* number) {
@@ -95,8 +97,7 @@ std::string ControllerRootFolder() {
   auto value = ReadProfileValue(ProgramFile("registry.ini"), kDatabaseKey, "Zevo_Tab");
   if (!value) return std::string();
   std::string root = Trim(ToUpper(*value));
-  if (size_t pos = root.find("\\NOXA\\"); pos != std::string::npos)
-    root = root.substr(0, pos + 5);
+  if (size_t pos = root.find("\\NOXA\\"); pos != std::string::npos) root = root.substr(0, pos + 5);
   if (!root.empty() && root.back() == '\\') root.pop_back();
   return root;
 }

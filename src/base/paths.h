@@ -30,6 +30,7 @@ std::filesystem::path ShareFolder();
 std::string ControllerRootFolder();
 bool IsToolDirectionZ();
 // (found, number) of a registry value; the hive is ignored, the key path is the section.
-bool ReadRegistryNumber(const std::string& key_path, const std::string& value_name, int32_t* number);
+bool ReadRegistryNumber(const std::string& key_path, const std::string& value_name,
+                        int32_t* number);
 
 }  // namespace velmora

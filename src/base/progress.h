@@ -8,8 +8,12 @@ namespace velmora {
 struct Progress {
   std::function<void(int percent)> show;
   std::function<void()> process_events;
-  void Show(int percent) const { if (show) show(percent); }
-  void ProcessEvents() const { if (process_events) process_events(); }
+  void Show(int percent) const {
+    if (show) show(percent);
+  }
+  void ProcessEvents() const {
+    if (process_events) process_events();
+  }
 };
 
 }  // namespace velmora
