@@ -46,11 +46,12 @@ std::string UserPointName(std::string_view text, int which) {
   }
   size_t at = upper.find("CIRC ");
   if (at == kNpos) return std::string();
-  std::string_view after = Mid(rest, at + 5);
-  size_t comma = after.find(',');
-  if (which == 1) return std::string(BeforeFirstBlank(TrimView(after.substr(0, comma))));
+  // "CIRC aux, target": both points stand on the CIRC line.
+  std::string_view line = UpToCrLf(rest, at + 5);
+  size_t comma = line.find(',');
+  if (which == 1) return std::string(BeforeFirstBlank(TrimView(line.substr(0, comma))));
   if (comma == kNpos) return std::string();
-  return std::string(BeforeFirstBlank(TrimView(FirstLine(after.substr(comma + 1)))));
+  return std::string(BeforeFirstBlank(TrimView(line.substr(comma + 1))));
 }
 
 std::string UserMotionDataName(std::string_view text) {
