@@ -1,0 +1,76 @@
+#include "commands/edit/declare.h"
+
+#include "base/strings.h"
+#include "program/declarations.h"
+#include "program/line_record.h"
+#include "program/lines.h"
+#include "program/program.h"
+#include "program/text_view.h"
+
+namespace velmora {
+namespace {
+
+std::string NameOf(std::string_view declaration) {
+  return ToUpper(Trim(declaration.substr(0, declaration.find('='))));
+}
+
+void AppendDeclaration(std::string& section, std::string_view keyword, std::string_view text) {
+  section.append(kCrLf).append(keyword).append(text);
+}
+
+}  // namespace
+
+std::string DeclaredName(std::string_view line) {
+  const std::string upper = ToUpper(Trim(line));
+  if (!upper.starts_with("DECL ")) return std::string();
+  const size_t equals = upper.find('=');
+  if (equals == std::string::npos) return std::string();
+  const std::string head = TrimRight(std::string_view(upper).substr(0, equals));
+  const size_t blank = head.find_last_of(" \t");
+  return blank == std::string::npos ? std::string() : head.substr(blank + 1);
+}
+
+bool Declares(std::string_view section, std::string_view name) {
+  const std::string wanted = ToUpper(Trim(name));
+  while (!section.empty()) {
+    if (DeclaredName(PopLine(section)) == wanted) return true;
+  }
+  return false;
+}
+
+void DeclarePoint(Program& program, std::string_view declaration) {
+  const std::string name = NameOf(declaration);
+  if (name.empty() || Declares(program.DatPositions, name)) return;
+  AppendPositionDecl(program, declaration);
+}
+
+void DeclareMotionData(Program& program, std::string_view lines) {
+  while (!lines.empty()) {
+    const std::string line = Trim(PopLine(lines));
+    const std::string name = NameOf(line);
+    if (name.empty() || !Contains(line, "=") || Declares(program.DatMotion, name)) continue;
+    if (name.starts_with("F")) {
+      AppendDeclaration(program.DatMotion, "DECL FDAT ", line);
+    } else if (name.starts_with("PP")) {
+      AppendDeclaration(program.DatMotion, "DECL PDAT ", line);
+    } else if (name.starts_with("LC")) {
+      AppendDeclaration(program.DatMotion, "DECL LDAT ", line);
+    }
+  }
+}
+
+void RestoreUserMotionData(Program& program, const LineRecord& record) {
+  if (record.Syntax != 1 || !StartsWith(record.Text, ";FOLD")) return;
+  std::string_view lines = record.MotionData;
+  const std::string motion = Trim(PopLine(lines));
+  const std::string frame = Trim(PopLine(lines));
+  const bool pdat = Contains(ToUpper(record.Text), "PDAT_ACT");
+  if (!NameOf(motion).empty() && !Declares(program.DatMotion, NameOf(motion))) {
+    AppendDeclaration(program.DatMotion, pdat ? "DECL PDAT " : "DECL LDAT ", motion);
+  }
+  if (!NameOf(frame).empty() && !Declares(program.DatMotion, NameOf(frame))) {
+    AppendDeclaration(program.DatMotion, "DECL FDAT ", frame);
+  }
+}
+
+}  // namespace velmora
