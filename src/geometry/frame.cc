@@ -1,5 +1,6 @@
 #include "geometry/frame.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace velmora {
@@ -24,7 +25,9 @@ Eigen::Vector3d AbcFromRotation(const Eigen::Matrix3d& r) {
   // With c known, the first two rows give sin(A) and cos(A) whatever B is.
   double sc = std::sin(c), cc = std::cos(c);
   double a = std::atan2(sc * r(0, 2) - cc * r(0, 1), cc * r(1, 1) - sc * r(1, 2));
-  return {RadToDeg(a), RadToDeg(b), RadToDeg(c)};
+  // kPi is a hair below pi, so a half turn would read a hair above 180 degrees.
+  return {std::clamp(RadToDeg(a), -180.0, 180.0), std::clamp(RadToDeg(b), -90.0, 90.0),
+          std::clamp(RadToDeg(c), -180.0, 180.0)};
 }
 
 Transform ToTransform(const Frame& f) {

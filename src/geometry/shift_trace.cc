@@ -1,0 +1,28 @@
+#include "geometry/shift_trace.h"
+
+#include <fstream>
+
+#include "base/paths.h"
+#include "base/strings.h"
+
+namespace velmora {
+
+ShiftTrace::ShiftTrace() : path_(TemplatesFolder() / "Orbi_Debug.Log") {
+  std::error_code ec;
+  std::filesystem::remove(path_, ec);
+}
+
+void ShiftTrace::Write(std::string_view entry) {
+  pending_.append(entry).append(kCrLf);
+}
+
+void ShiftTrace::Flush() {
+  if (pending_.empty()) return;
+  std::error_code ec;
+  std::filesystem::create_directories(path_.parent_path(), ec);
+  std::ofstream out(path_, std::ios::binary | std::ios::app);
+  out << pending_;
+  pending_.clear();
+}
+
+}  // namespace velmora
