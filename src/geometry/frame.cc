@@ -25,9 +25,10 @@ Eigen::Vector3d AbcFromRotation(const Eigen::Matrix3d& r) {
   // With c known, the first two rows give sin(A) and cos(A) whatever B is.
   double sc = std::sin(c), cc = std::cos(c);
   double a = std::atan2(sc * r(0, 2) - cc * r(0, 1), cc * r(1, 1) - sc * r(1, 2));
-  // kPi is a hair below pi, so a half turn would read a hair above 180 degrees.
-  return {std::clamp(RadToDeg(a), -180.0, 180.0), std::clamp(RadToDeg(b), -90.0, 90.0),
-          std::clamp(RadToDeg(c), -180.0, 180.0)};
+  // kPi is a hair below pi, so a half turn would read a hair beyond 180 degrees; a half turn
+  // is always written +180.
+  auto half_open = [](double deg) { return deg <= -180.0 || deg > 180.0 ? 180.0 : deg; };
+  return {half_open(RadToDeg(a)), std::clamp(RadToDeg(b), -90.0, 90.0), half_open(RadToDeg(c))};
 }
 
 Transform ToTransform(const Frame& f) {

@@ -16,7 +16,7 @@
 // inside (Eigen). Degrees become radians by multiplying by kPi and dividing by 180.
 //
 // From a matrix back to angles: B = atan2(-r20, hypot(r00, r10)) lies in [-90, 90]; A and C lie
-// in [-180, 180]. At the singularity |B| = 90 only C - A (B = 90) or C + A (B = -90) is defined:
+// in (-180, 180]. At the singularity |B| = 90 only C - A (B = 90) or C + A (B = -90) is defined:
 // there C is 0 and A carries the whole turn. Near it, C is read from r21, r22 and A solved with
 // that C, so the three angles rebuild the matrix to rounding even a hair away from +-90.
 #include <Eigen/Geometry>
