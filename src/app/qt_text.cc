@@ -1,0 +1,16 @@
+#include "app/qt_text.h"
+
+#include "base/strings.h"
+
+namespace velmora {
+
+QString ProgramText(std::string_view cp1252) {
+  return UiText(Cp1252ToUtf8(cp1252));
+}
+
+std::string ProgramBytes(const QString& text) {
+  QByteArray utf8 = text.toUtf8();
+  return Utf8ToCp1252(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
+}
+
+}  // namespace velmora
