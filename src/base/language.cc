@@ -34,12 +34,27 @@ bool Language::Load(const std::filesystem::path& ini_file) {
       section = &sections_[ToLower(Trim(line.substr(1, line.size() - 2)))];
       continue;
     }
-    size_t eq = line.find('=');
-    if (!section || eq == std::string::npos) continue;
+    // A key in double quotes keeps its blanks: "X = "="X = ".
+    std::string key;
+    size_t eq;
+    if (line.front() == '"') {
+      size_t close = line.find('"', 1);
+      if (close == std::string::npos) continue;
+      key = line.substr(1, close - 1);
+      eq = line.find('=', close);
+      if (eq == std::string::npos || !Trim(line.substr(close + 1, eq - close - 1)).empty())
+        continue;
+    } else {
+      eq = line.find('=');
+      if (eq == std::string::npos) continue;
+      key = Trim(line.substr(0, eq));
+    }
+    if (!section) continue;
     std::string value = Trim(line.substr(eq + 1));
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
       value = value.substr(1, value.size() - 2);
-    (*section)[ToLower(Trim(line.substr(0, eq)))] = value;
+    // Texts are kept in the program texts' code page, so a message can mix both.
+    (*section)[ToLower(key)] = Utf8ToCp1252(value);
   }
   return true;
 }

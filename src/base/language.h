@@ -1,6 +1,7 @@
 #pragma once
 // The language database: texts by section and key from lang/<code>.ini. A key the file lacks
-// answers "<key>", so a gap shows on the screen instead of an empty caption.
+// answers "<key>", so a gap shows on the screen instead of an empty caption. The files are UTF-8;
+// texts are handed out as Windows-1252 bytes, like the program texts they are shown with.
 #include <filesystem>
 #include <map>
 #include <set>
