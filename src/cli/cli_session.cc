@@ -1,5 +1,7 @@
 #include "cli/cli_session.h"
 
+#include "base/strings.h"
+
 namespace velmora::cli {
 
 CliSession::CliSession(std::ostream& out_stream, std::ostream& err_stream)
@@ -19,7 +21,8 @@ std::vector<MessageLine> CliSession::Messages() const {
 }
 
 std::string FormatMessage(const MessageLine& line) {
-  return "[" + line.message_no + "] " + line.text + ": " + line.result;
+  // Message texts are program-code-page bytes; the terminal reads UTF-8.
+  return "[" + line.message_no + "] " + Cp1252ToUtf8(line.text) + ": " + Cp1252ToUtf8(line.result);
 }
 
 }  // namespace velmora::cli
