@@ -22,11 +22,11 @@ std::string BasisPointName(std::string_view text, int motion_type, std::string* 
   if (motion_type == kCirc) {
     point_param = "3:";
     data_param = "8:";
-    if (!Contains(line, "3:")) return std::string();
+    if (!HasPart(line, "3:")) return std::string();
   } else {
-    if (!Contains(line, "1:") || !Contains(line, "2:")) return std::string();
+    if (!HasPart(line, "1:") || !HasPart(line, "2:")) return std::string();
     point_param = "2:";
-    data_param = Contains(line, "7:") ? "7:" : "6:";
+    data_param = HasPart(line, "7:") ? "7:" : "6:";
   }
   std::string name = "X" + Trim(ParameterValue(line, line.find(point_param) + point_param.size()));
   if (size_t at = line.find(data_param); at != kNpos) {
@@ -39,7 +39,7 @@ std::string BasisPointName(std::string_view text, int motion_type, std::string* 
 
 std::string BasisAuxPointName(std::string_view text, int motion_type) {
   std::string_view line = FirstLine(text);
-  if (motion_type != kCirc || !Contains(line, "1:") || !Contains(line, "2:")) return std::string();
+  if (motion_type != kCirc || !HasPart(line, "1:") || !HasPart(line, "2:")) return std::string();
   return "X" + Trim(ParameterValue(line, line.find("2:") + 2));
 }
 

@@ -1,5 +1,7 @@
 #include "program/decl_search.h"
 
+#include <algorithm>
+
 #include "program/text_view.h"
 
 namespace velmora {
@@ -10,41 +12,47 @@ namespace velmora {
 // occurrences in text order and keeping the first position per (keyword, run) therefore yields
 // the first occurrence of every such key, and nothing else.
 void DeclSearch::BuildIndex(const std::vector<std::string_view>& keywords) {
-  index_.clear();
-  for (std::string_view keyword : keywords) index_.push_back({std::string(keyword), {}});
+  keywords_.assign(keywords.begin(), keywords.begin() + std::min(keywords.size(), kMaxKeywords));
+  first_.clear();
+  first_.reserve(text_.size() / 64);
+  Positions none;
+  none.fill(kNpos);
   size_t scanned = 0;
   size_t last_blank = kNpos;
-  for (size_t j = text_.find("={"); j != kNpos; j = text_.find("={", j + 1)) {
+  for (size_t j = FindPart(text_, "={"); j != kNpos; j = FindPart(text_, "={", j + 1)) {
     for (; scanned < j; ++scanned) {
       if (text_[scanned] == ' ') last_blank = scanned;
     }
     if (last_blank == kNpos) continue;
     size_t name_start = last_blank + 1;
     if (j - name_start > kMaxIndexedName) continue;
-    std::string_view name = text_.substr(name_start, j - name_start);
-    for (KeywordIndex& entry : index_) {
-      const std::string& keyword = entry.keyword;
+    Positions* positions = nullptr;
+    for (size_t k = 0; k < keywords_.size(); ++k) {
+      const std::string& keyword = keywords_[k];
       if (last_blank < keyword.size()) continue;
       size_t key_start = last_blank - keyword.size();
-      if (text_.compare(key_start, keyword.size(), keyword) == 0) {
-        entry.first.try_emplace(name, key_start);
+      if (text_.compare(key_start, keyword.size(), keyword) != 0) continue;
+      if (!positions) {
+        positions =
+            &first_.try_emplace(text_.substr(name_start, j - name_start), none).first->second;
       }
+      if ((*positions)[k] == kNpos) (*positions)[k] = key_start;
     }
   }
 }
 
 size_t DeclSearch::Find(std::string_view keyword, std::string_view name) const {
   if (name.find(' ') == kNpos && name.size() <= kMaxIndexedName) {
-    for (const KeywordIndex& entry : index_) {
-      if (entry.keyword != keyword) continue;
-      auto it = entry.first.find(name);
-      return it == entry.first.end() ? kNpos : it->second;
+    for (size_t k = 0; k < keywords_.size(); ++k) {
+      if (keywords_[k] != keyword) continue;
+      auto it = first_.find(name);
+      return it == first_.end() ? kNpos : it->second[k];
     }
   }
   std::string key;
   key.reserve(keyword.size() + name.size() + 3);
   key.append(keyword).append(" ").append(name).append("={");
-  return text_.find(key);
+  return FindPart(text_, key);
 }
 
 }  // namespace velmora

@@ -3,6 +3,7 @@
 // record, so a straight search of the whole section each time would make loading quadratic;
 // BuildIndex records the first position of every such key once, and Find then answers exactly
 // what the straight search answers.
+#include <array>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -17,7 +18,7 @@ class DeclSearch {
   DeclSearch(const DeclSearch&) = delete;
   DeclSearch& operator=(const DeclSearch&) = delete;
 
-  // Indexes every occurrence of keyword, blank, name, "={" for these keywords.
+  // Indexes every occurrence of keyword, blank, name, "={" for these keywords (at most 8).
   void BuildIndex(const std::vector<std::string_view>& keywords);
 
   // The position of the first keyword & " " & name & "={" in the text, or npos. Names that
@@ -27,12 +28,12 @@ class DeclSearch {
   std::string_view text() const { return text_; }
 
  private:
-  struct KeywordIndex {
-    std::string keyword;
-    std::unordered_map<std::string_view, size_t> first;  // name -> position of the key
-  };
+  static constexpr size_t kMaxKeywords = 8;
+  // Per name, the first key position for each keyword (npos: none).
+  using Positions = std::array<size_t, kMaxKeywords>;
   std::string_view text_;
-  std::vector<KeywordIndex> index_;
+  std::vector<std::string> keywords_;
+  std::unordered_map<std::string_view, Positions> first_;
 };
 
 // Names longer than this are never indexed (a garbage line may hold one huge "name").

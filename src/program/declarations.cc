@@ -45,10 +45,10 @@ std::string FindPointDecl(Program& program, const PositionsLookup& positions,
 double ComponentValue(std::string_view text, std::string_view key) {
   size_t brace = text.find('{');
   if (brace == kNpos) return 0;
-  std::string_view t = TrimView(text.substr(brace));
-  size_t at = t.find(key);
+  // The aggregate part, trimmed, begins with the "{": the key is searched from there.
+  size_t at = FindPart(text, key, brace);
   if (at == kNpos) return 0;
-  t = TrimView(t.substr(at + key.size()));
+  std::string_view t = TrimView(text.substr(at + key.size()));
   size_t end = t.find(',');
   if (end == kNpos) end = t.find('}');
   if (end == kNpos) return 0;
@@ -57,7 +57,7 @@ double ComponentValue(std::string_view text, std::string_view key) {
 
 Pose6 CartesianComponents(std::string_view upper_text) {
   Pose6 pose{};
-  if (Contains(upper_text, "A1 ")) return pose;
+  if (HasPart(upper_text, "A1 ")) return pose;
   static constexpr std::string_view kKeys[] = {"X", "Y", "Z", "A", "B", "C"};
   for (size_t i = 0; i < pose.size(); ++i) pose[i] = ComponentValue(upper_text, kKeys[i]);
   return pose;
@@ -91,13 +91,13 @@ Pose6 ParseFrameText(std::string_view text) {
 bool AppendPositionDecl(Program& program, std::string_view text) {
   std::string upper = ToUpper(text);
   auto external = [&](std::string_view six, std::string_view three, std::string_view none) {
-    if (!Contains(upper, "E1 ")) return none;
-    return Contains(upper, "E6 ") ? six : three;
+    if (!HasPart(upper, "E1 ")) return none;
+    return HasPart(upper, "E6 ") ? six : three;
   };
   std::string_view type;
-  if (Contains(upper, "A1 ")) {
+  if (HasPart(upper, "A1 ")) {
     type = external("DECL E6AXIS ", "DECL E3AXIS ", "DECL AXIS ");
-  } else if (Contains(upper, "X ")) {
+  } else if (HasPart(upper, "X ")) {
     type = external("DECL E6POS ", "DECL E3POS ", "DECL POS ");
   } else {
     AppContext& context = program.context();

@@ -17,14 +17,14 @@ std::string_view UpToSemicolonOrBrace(std::string_view text) {
 
 bool NamesUserMotionCommand(const Program& program, std::string_view text) {
   for (const UserMotionCommand& command : program.UserMotionCommands) {
-    if (!command.CommandName.empty() && Contains(text, command.CommandName)) return true;
+    if (!command.CommandName.empty() && HasPart(text, command.CommandName)) return true;
   }
   return false;
 }
 
 bool ContainsAny(std::string_view text, const std::vector<std::string>& keywords) {
   for (const std::string& keyword : keywords) {
-    if (!keyword.empty() && Contains(text, keyword)) return true;
+    if (!keyword.empty() && HasPart(text, keyword)) return true;
   }
   return false;
 }
@@ -47,7 +47,7 @@ std::string SpsUserTitle(std::string_view u) {
 bool ContainsInOrder(std::string_view text, std::initializer_list<std::string_view> parts) {
   size_t at = 0;
   for (std::string_view part : parts) {
-    at = text.find(part, at);
+    at = FindPart(text, part, at);
     if (at == kNpos) return false;
     at += part.size();
   }
@@ -55,8 +55,8 @@ bool ContainsInOrder(std::string_view text, std::initializer_list<std::string_vi
 }
 
 std::string_view TechnologyPackage(std::string_view text) {
-  if (Contains(text, "%MZEVOTPVW")) return "TP_VW";
-  if (Contains(text, "%MZEVOTPUSER")) return "TP_USER";
+  if (HasPart(text, "%MZEVOTPVW")) return "TP_VW";
+  if (HasPart(text, "%MZEVOTPUSER")) return "TP_USER";
   return "TP_BASIS";
 }
 
@@ -67,7 +67,7 @@ std::string FoldTitleOf(std::string_view line) {
   if (!StartsWithNoCase(u, "FOLD")) return std::string();
   u = TrimView(u.substr(4));
   if (ContainsInOrder(u, {"%CVW_SPS", "%VUSER", "VW_USER"})) return SpsUserTitle(u);
-  if (Contains(u, "%CCOMMENT")) {
+  if (HasPart(u, "%CCOMMENT")) {
     std::string_view v = Mid(u, 1);
     return "-- " + std::string(UpToSemicolonOrBrace(v)) + " --";
   }
@@ -78,7 +78,7 @@ void ParseFoldHeader(std::string_view text, LineRecord& record) {
   record.FoldTitle.clear();
   std::string_view line = FirstLine(text);
   if (line.empty()) return;
-  if (!Contains(line, "%{P") && !Contains(line, "%{E") &&
+  if (!HasPart(line, "%{P") && !HasPart(line, "%{E") &&
       !StartsWithNoCase(TrimView(line), ";FOLD")) {
     return;
   }
@@ -91,7 +91,7 @@ bool IsMotionFold(const Program& program, const LineRecord& record) {
     if (StartsWith(title, start)) return true;
   }
   for (std::string_view part : {".L ", ".P ", ".C "}) {
-    if (Contains(title, part)) return true;
+    if (HasPart(title, part)) return true;
   }
   return NamesUserMotionCommand(program, title);
 }
@@ -110,7 +110,7 @@ std::string DisplayText(const Program& program, LineRecord& record, int& motion_
     record.MotionNo = 0;
     std::string_view title = TrimView(record.FoldTitle);
     if (StartsWith(title, "--") && EndsWith(title, "--")) record.FoldKind = "COMMENT";
-    if (Contains(record.Text, "%CVW_SPS")) record.FoldKind = "SPS";
+    if (HasPart(record.Text, "%CVW_SPS")) record.FoldKind = "SPS";
     if (ContainsInOrder(record.Text, {"%CUSER", "%VEXPERT"})) record.FoldKind = "EXPERT";
   }
   text.append(record.FoldTitle).append(kCrLf);
@@ -119,7 +119,7 @@ std::string DisplayText(const Program& program, LineRecord& record, int& motion_
 
 int16_t TechCommandOf(const Program& program, std::string_view text) {
   const UserTechKeywords& keywords = program.TechKeywords;
-  if (Contains(text, "%MZEVOTPUSER")) {
+  if (HasPart(text, "%MZEVOTPUSER")) {
     if (ContainsAny(text, keywords.on)) return 1;
     if (ContainsAny(text, keywords.change)) return 2;
     if (ContainsAny(text, keywords.off)) return 3;
@@ -127,7 +127,7 @@ int16_t TechCommandOf(const Program& program, std::string_view text) {
     static constexpr std::string_view kCommands[] = {"%CARC_ON", "%CARC_SWI",  "%CARC_OFF",
                                                      "%CSEALON", "%CSEALMOVE", "%CSEALOFF"};
     for (int16_t code = 1; code <= 6; ++code) {
-      if (Contains(text, kCommands[code - 1])) return code;
+      if (HasPart(text, kCommands[code - 1])) return code;
     }
   }
   return NamesUserMotionCommand(program, text) ? 7 : 0;

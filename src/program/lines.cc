@@ -1,5 +1,7 @@
 #include "program/lines.h"
 
+#include <algorithm>
+
 #include "base/strings.h"
 #include "program/text_view.h"
 
@@ -13,7 +15,24 @@ std::string WithCrLf(std::string_view line) {
   return out;
 }
 
+// Every LF follows a CR, and there are as many CRs as LFs: then every CR has its own LF.
+bool IsCrLfOnly(std::string_view text) {
+  size_t line_feeds = 0;
+  for (size_t at = text.find('\n'); at != kNpos; at = text.find('\n', at + 1)) {
+    if (at == 0 || text[at - 1] != '\r') return false;
+    ++line_feeds;
+  }
+  return static_cast<size_t>(std::count(text.begin(), text.end(), '\r')) == line_feeds;
+}
+
 }  // namespace
+
+CrLfText::CrLfText(std::string_view text) : text_(text) {
+  if (!IsCrLfOnly(text)) {
+    normalised_ = NormalizeLineEnds(text);
+    text_ = normalised_;
+  }
+}
 
 std::string_view PopLine(std::string_view& text) {
   size_t cr = text.find('\r');

@@ -6,6 +6,20 @@
 
 namespace velmora {
 
+// A text with every line end written as CR LF (a lone LF or CR reads as one). Texts that need
+// no change are used in place; the copy is only made for the others.
+class CrLfText {
+ public:
+  explicit CrLfText(std::string_view text);
+  CrLfText(const CrLfText&) = delete;
+  CrLfText& operator=(const CrLfText&) = delete;
+  std::string_view view() const { return text_; }
+
+ private:
+  std::string_view text_;
+  std::string normalised_;
+};
+
 // Fold levels one logical line holds; a deeper ";FOLD" line starts a logical line of its own.
 inline constexpr int kMaxFoldDepth = 3;
 

@@ -8,6 +8,7 @@
 #include "program/dat_sections.h"
 #include "program/declarations.h"
 #include "program/folds.h"
+#include "program/lines.h"
 #include "program/logical_lines.h"
 #include "program/master_list.h"
 #include "program/motion.h"
@@ -23,10 +24,11 @@ constexpr size_t kEarlyLineBreaks = 38;
 // Reads the fields of a record whose Text was just set, except its display text.
 void ReadRecord(Program& program, LineRecord& record, const MotionLookups& lookups,
                 const MasterSearch& masters) {
-  record.Syntax = TechnologyPackage(record.Text) == "TP_BASIS" ? 2 : 1;
+  const std::string_view package = TechnologyPackage(record.Text);
+  record.Syntax = package == "TP_BASIS" ? 2 : 1;
   record.MotionType = MotionTypeOf(program, record.Text);
   record.IsMotion = record.MotionType != kNoMotion;
-  ParseMotionRecord(program, record, lookups);
+  ParseMotionRecord(program, record, lookups, record.MotionType, package);
   record.TechCommand = TechCommandOf(program, record.Text);
   record.Pos1 = CartesianComponents(ToUpper(record.Point1Decl));
   AttachMasterDecls(record, masters);
@@ -54,7 +56,7 @@ void ListProgramTooLong(Program& program, int count) {
 
 bool LoadProgramIntoView(Program& program, std::string_view dat_text, std::string_view src_text) {
   // Everything that can refuse the load runs on copies before the model is touched.
-  CutSource cut = CutLogicalLines(NormalizeLineEnds(src_text), kMaxLogicalLines);
+  CutSource cut = CutLogicalLines(CrLfText(src_text).view(), kMaxLogicalLines);
   if (cut.count > kMaxLogicalLines) {
     ListProgramTooLong(program, cut.count);
     return false;
@@ -65,7 +67,7 @@ bool LoadProgramIntoView(Program& program, std::string_view dat_text, std::strin
   program.FirstShownLine = 0;
   program.LastShownLine = 0;
   program.ViewText.clear();
-  SplitDatSections(program, NormalizeLineEnds(dat_text));
+  SplitDatSections(program, CrLfText(dat_text).view());
   program.MasterList = MasterDeclarationLines(program.DatPositions);
   ResetLineTable(program.table);
   program.Record(1).Text = std::move(cut.header);

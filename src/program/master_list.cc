@@ -23,16 +23,18 @@ std::string MasterLineName(std::string_view line) {
 
 }  // namespace
 
-bool IsMasterDeclaration(std::string_view line) {
-  std::string upper = ToUpper(line);
-  return (Contains(upper, "E6POS M") || Contains(upper, "AXIS ")) && !Contains(upper, "EXT ");
-}
-
 std::string MasterDeclarationLines(std::string_view positions) {
+  // Upper-cased once; its lines stand at the same offsets as those of `positions`.
+  const std::string upper = ToUpper(positions);
+  std::string_view upper_rest = upper;
   std::string list;
   while (!positions.empty()) {
     std::string_view line = PopLine(positions);
-    if (IsMasterDeclaration(line)) list.append(line).append(kCrLf);
+    std::string_view upper_line = PopLine(upper_rest);
+    if ((HasPart(upper_line, "E6POS M") || HasPart(upper_line, "AXIS ")) &&
+        !HasPart(upper_line, "EXT ")) {
+      list.append(line).append(kCrLf);
+    }
   }
   return list;
 }
@@ -46,6 +48,7 @@ MasterSearch::MasterSearch(std::string_view master_list) {
 // is recorded with the first line it occurs in.
 void MasterSearch::BuildIndex() {
   first_line_.clear();
+  first_line_.reserve(lines_.size() * 8);
   indexed_ = false;
   size_t entries = 0;
   for (size_t n = 0; n < lines_.size(); ++n) {
@@ -78,7 +81,7 @@ std::optional<std::string_view> MasterSearch::FirstLineWith(std::string_view s) 
 std::optional<std::string_view> MasterSearch::Scan(std::string_view s) const {
   std::string key = std::string(s) + "=";
   for (std::string_view line : lines_) {
-    if (Contains(line, key)) return line;
+    if (HasPart(line, key)) return line;
   }
   return std::nullopt;
 }

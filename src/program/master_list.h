@@ -12,10 +12,8 @@ namespace velmora {
 
 struct LineRecord;
 
-// True for a line whose upper-case text contains "E6POS M" or "AXIS " and not "EXT ".
-bool IsMasterDeclaration(std::string_view line);
-
-// The master declaration lines of a positions section, in order, each with CR LF.
+// The master declaration lines of a positions section (upper-case text containing "E6POS M" or
+// "AXIS ", and not "EXT "), in order, each with CR LF.
 std::string MasterDeclarationLines(std::string_view positions);
 
 // "The first line of MasterList that contains s & "="", as a straight scan or through an index

@@ -33,16 +33,16 @@ void FindPointDecls(Program& program, LineRecord& record, const MotionLookups& l
 
 int16_t MotionTypeOf(const Program& program, std::string_view text) {
   for (std::string_view part : {"_PTP", "PTP ", ".PTP"}) {
-    if (Contains(text, part)) return kPtp;
+    if (HasPart(text, part)) return kPtp;
   }
   for (std::string_view part : {"_LIN", "LIN ", ".LIN"}) {
-    if (Contains(text, part)) return kLin;
+    if (HasPart(text, part)) return kLin;
   }
   for (std::string_view part : {".CIRC", "CIRC "}) {
-    if (Contains(text, part)) return kCirc;
+    if (HasPart(text, part)) return kCirc;
   }
   for (const UserMotionCommand& command : program.UserMotionCommands) {
-    if (!command.CommandName.empty() && Contains(text, command.CommandName)) return kUserMotion;
+    if (!command.CommandName.empty() && HasPart(text, command.CommandName)) return kUserMotion;
   }
   return kNoMotion;
 }
@@ -60,14 +60,19 @@ void ParseMotionRecord(Program& program, int k) {
 
 void ParseMotionRecord(Program& program, LineRecord& record, const MotionLookups& lookups) {
   if (record.Parsed) return;
+  ParseMotionRecord(program, record, lookups, MotionTypeOf(program, record.Text),
+                    TechnologyPackage(record.Text));
+}
+
+void ParseMotionRecord(Program& program, LineRecord& record, const MotionLookups& lookups,
+                       int16_t type, std::string_view package) {
+  if (record.Parsed) return;
   record.Parsed = true;
   ClearMotionFields(record);
   const std::string& text = record.Text;
-  if (TrimView(text).empty()) return;
-  const int16_t type = MotionTypeOf(program, text);
-  if (type == kNoMotion) return;
+  if (TrimView(text).empty() || type == kNoMotion) return;
 
-  if (TechnologyPackage(text) != "TP_USER") {
+  if (package != "TP_USER") {
     record.Syntax = 2;
     std::string data_name;
     record.Point1Name = BasisPointName(text, type, &data_name);

@@ -37,5 +37,8 @@ inline constexpr std::string_view kMotionKeywords[] = {"FDAT", "DECL PDAT", "DEC
 // A re-parse (after a command cleared Parsed) starts from empty motion fields.
 void ParseMotionRecord(Program& program, int k);
 void ParseMotionRecord(Program& program, LineRecord& record, const MotionLookups& lookups);
+// The same for a pass that already knows the MotionTypeOf and TechnologyPackage of the text.
+void ParseMotionRecord(Program& program, LineRecord& record, const MotionLookups& lookups,
+                       int16_t type, std::string_view package);
 
 }  // namespace velmora

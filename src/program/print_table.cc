@@ -3,6 +3,7 @@
 #include "base/app_context.h"
 #include "base/strings.h"
 #include "program/folds.h"
+#include "program/lines.h"
 #include "program/loader.h"
 #include "program/logical_lines.h"
 #include "program/motion.h"
@@ -12,7 +13,7 @@ namespace velmora {
 
 bool LoadPrintTable(Program& program, LineTable& table, std::string_view src_text,
                     std::string* view_text) {
-  CutSource cut = CutLogicalLines(NormalizeLineEnds(src_text), kMaxLogicalLines);
+  CutSource cut = CutLogicalLines(CrLfText(src_text).view(), kMaxLogicalLines);
   if (cut.count > kMaxLogicalLines) {
     ListProgramTooLong(program, cut.count);
     return false;

@@ -35,9 +35,9 @@ void ReadUserTechKeywords(Program& program) {
                            &value)) {
       break;
     }
-    if (Contains(value, "_ON")) {
+    if (HasPart(value, "_ON")) {
       AddKeyword(keywords.on, kOnCapacity, std::move(value));
-    } else if (Contains(value, "_OFF")) {
+    } else if (HasPart(value, "_OFF")) {
       AddKeyword(keywords.off, kOffCapacity, std::move(value));
     } else {
       AddKeyword(keywords.change, kChangeCapacity, std::move(value));
@@ -74,7 +74,7 @@ std::optional<UserMotionCommand> ParseUserMotionCommand(std::string_view line) {
     std::string upper = ToUpper(TrimView(params.substr(0, comma)));
     ++number;
     for (const auto& [keyword, field] : kKinds) {
-      if (!upper.empty() && Contains(upper, keyword)) {
+      if (!upper.empty() && HasPart(upper, keyword)) {
         command.*field = number;
         break;
       }

@@ -8,6 +8,15 @@ namespace velmora {
 
 inline constexpr size_t kNpos = std::string_view::npos;
 
+// The substring tests of program text. One place to tune them: they run many times per record
+// of a load.
+inline size_t FindPart(std::string_view text, std::string_view part, size_t from = 0) {
+  return text.find(part, from);
+}
+inline bool HasPart(std::string_view text, std::string_view part) {
+  return FindPart(text, part) != kNpos;
+}
+
 inline std::string_view TrimView(std::string_view text) {
   size_t begin = text.find_first_not_of(" \t");
   if (begin == kNpos) return {};

@@ -56,8 +56,8 @@ std::string UserPointName(std::string_view text, int which) {
 
 std::string UserMotionDataName(std::string_view text) {
   std::string upper = ToUpper(text);
-  return Contains(upper, "PDAT_ACT") ? AssignedName(upper, "PDAT_ACT")
-                                     : AssignedName(upper, "LDAT_ACT");
+  return HasPart(upper, "PDAT_ACT") ? AssignedName(upper, "PDAT_ACT")
+                                    : AssignedName(upper, "LDAT_ACT");
 }
 
 std::string UserPdatText(std::string_view name, const DeclSearch& motion) {
@@ -76,7 +76,7 @@ std::string UserCallParams(const Program& program, std::string_view text) {
   std::string_view rest = WithoutFirstLine(text);
   const UserMotionCommand* command = nullptr;
   for (const UserMotionCommand& entry : program.UserMotionCommands) {
-    if (!entry.CommandName.empty() && Contains(rest, entry.CommandName)) {
+    if (!entry.CommandName.empty() && HasPart(rest, entry.CommandName)) {
       command = &entry;
       break;
     }
