@@ -9,8 +9,13 @@
 namespace velmora {
 namespace {
 
+// Component names such as "A1", "$X" or "POINT1[]"; a name does not begin with a digit.
 bool IsNameChar(char c) {
-  return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '$';
+  return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '$' || c == '[' ||
+         c == ']';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
 }
 bool IsBlank(char c) {
   return c == ' ' || c == '\t';
@@ -65,7 +70,7 @@ bool AggregateParser::Parse(std::string_view text) {
       while (s < k && IsBlank(text[s])) ++s;
       size_t e = s;
       while (e < k && IsNameChar(text[e])) ++e;
-      if (e == s || (e < k && !IsBlank(text[e]))) return false;
+      if (e == s || IsDigit(text[s]) || (e < k && !IsBlank(text[e]))) return false;
       size_t vb = e;
       while (vb < k && IsBlank(text[vb])) ++vb;
       size_t ve = k;
