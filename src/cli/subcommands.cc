@@ -14,6 +14,10 @@ const std::vector<Subcommand>& Subcommands() {
        SetUpRecords},
       {"save", "Load PROG.src and its data file and write them to a folder as a save does",
        SetUpSave},
+      {"clean", "Remove unused points and motion data of PROG and write the pair to a folder",
+       SetUpClean},
+      {"clean-master", "Remove unused master points and motion data of PROG and write the pair",
+       SetUpCleanMaster},
   };
   return table;
 }

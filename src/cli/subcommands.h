@@ -29,6 +29,8 @@ const std::vector<Subcommand>& Subcommands();
 SubcommandRun SetUpView(CLI::App& app);
 SubcommandRun SetUpRecords(CLI::App& app);
 SubcommandRun SetUpSave(CLI::App& app);
+SubcommandRun SetUpClean(CLI::App& app);
+SubcommandRun SetUpCleanMaster(CLI::App& app);
 
 // Parses the command line and runs the chosen subcommand.
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
