@@ -115,6 +115,11 @@ void ResetLastNames(std::string& other) {
   }
 }
 
+// lang-key: mnuCleanFile
+// lang-key: mnuCleanMaster
+// lang-key: FileCleaned
+// lang-key: OK
+// lang-key: not OK
 bool Clean(Program& program, PointKind kind) {
   AppContext& context = program.context();
   const std::string_view title_key = kind == PointKind::kMaster ? "mnuCleanMaster" : "mnuCleanFile";
