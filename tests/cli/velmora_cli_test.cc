@@ -123,10 +123,21 @@ TEST_F(VelmoraCli, SaveOfALineFeedProgramWritesCrLf) {
   temp_.Write("in/Station_A.src", lf(src));
   temp_.Write("in/STATION_A.DAT", lf(dat));
   const fs::path out = temp_.path() / "out";
-  CliRun run = Cli("save " + Quoted(temp_.path() / "in" / "Station_A.src") + " --out " + Quoted(out));
+  CliRun run =
+      Cli("save " + Quoted(temp_.path() / "in" / "Station_A.src") + " --out " + Quoted(out));
   ASSERT_EQ(run.exit_code, 0) << run.err;
   Loaded loaded;
   EXPECT_EQ(ReadBytes(out / "Station_A.src"), WrittenByLines(BuildSrcText(loaded.program)));
+}
+
+TEST_F(VelmoraCli, SaveOfAMakroWithoutDataFileWritesNoDataFile) {
+  temp_.Write("in/MAKRO_TIP.src", "DEF MAKRO_TIP( )\nWAIT SEC 1\nEND\n");
+  const fs::path out = temp_.path() / "out";
+  CliRun run =
+      Cli("save " + Quoted(temp_.path() / "in" / "MAKRO_TIP.src") + " --out " + Quoted(out));
+  ASSERT_EQ(run.exit_code, 0) << run.err;
+  EXPECT_EQ(ReadBytes(out / "MAKRO_TIP.src"), "DEF MAKRO_TIP( )\r\nWAIT SEC 1\r\nEND\r\n");
+  EXPECT_FALSE(fs::exists(out / "MAKRO_TIP.dat"));
 }
 
 TEST_F(VelmoraCli, RefusalsAndUsageErrors) {
