@@ -1,5 +1,7 @@
 #include "program/declarations.h"
 
+#include <charconv>
+
 #include "base/app_context.h"
 #include "base/numbers.h"
 #include "base/strings.h"
@@ -42,6 +44,31 @@ std::string FindPointDecl(Program& program, const PositionsLookup& positions,
   return std::string();
 }
 
+namespace {
+
+// ReadNumber of a component value. Values as the controller writes them ("-12.5") are read
+// with from_chars, which rounds exactly as ReadNumber's strtod does; anything else (blanks
+// inside, exponents, a leading "+") goes to ReadNumber itself.
+double ReadComponentNumber(std::string_view text) {
+  size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
+  size_t digits = 0, point = 0;
+  for (size_t n = i; n < text.size(); ++n) {
+    if (text[n] >= '0' && text[n] <= '9') {
+      ++digits;
+    } else if (text[n] == '.' && point == 0 && digits > 0) {
+      point = n;
+    } else {
+      return ReadNumber(text);
+    }
+  }
+  if (digits == 0 || (point != 0 && point + 1 == text.size())) return ReadNumber(text);
+  double value = 0;
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() && end == text.data() + text.size() ? value : ReadNumber(text);
+}
+
+}  // namespace
+
 double ComponentValue(std::string_view text, std::string_view key) {
   size_t brace = text.find('{');
   if (brace == kNpos) return 0;
@@ -52,7 +79,7 @@ double ComponentValue(std::string_view text, std::string_view key) {
   size_t end = t.find(',');
   if (end == kNpos) end = t.find('}');
   if (end == kNpos) return 0;
-  return ReadNumber(TrimView(t.substr(0, end)));
+  return ReadComponentNumber(TrimView(t.substr(0, end)));
 }
 
 Pose6 CartesianComponents(std::string_view upper_text) {

@@ -67,6 +67,12 @@ TEST(ComponentValue, ReadsPlainSubstringKeys) {
       {"{X 1.5", "X", 0},       // no end
       {"{A1 10,A2 20}", "A", 110},
       {"XP1={X 1,Y 2}", "X", 1},  // the name before "{" is not read
+      {"{X 12.,Y +3,Z 1.5E2,A -0.25,B 1 0,C 7}", "X", 12},
+      {"{X 12.,Y +3,Z 1.5E2,A -0.25,B 1 0,C 7}", "Y", 3},
+      {"{X 12.,Y +3,Z 1.5E2,A -0.25,B 1 0,C 7}", "Z", 150},
+      {"{X 12.,Y +3,Z 1.5E2,A -0.25,B 1 0,C 7}", "A", -0.25},
+      {"{X 12.,Y +3,Z 1.5E2,A -0.25,B 1 0,C 7}", "B", 10},
+      {"{X 12.,Y +3,Z 1.5E2,A -0.25,B 1 0,C 7}", "C", 7},
   };
   for (const Case& c : cases) {
     EXPECT_DOUBLE_EQ(ComponentValue(c.text, c.key), c.value) << c.text << " " << c.key;
