@@ -192,9 +192,16 @@ bool Assign(std::string_view type_in, std::string_view current, const Value& val
       }
       merged.type.clear();
       const auto& allowed = ComponentsOf(type);
-      // A position given to a frame (or the other way) keeps only the components that fit.
-      const bool geometric_source =
-          !ComponentsOf(incoming->type.empty() ? InferType(*incoming) : incoming->type).empty();
+      // A position given to a frame (or the other way) keeps only the components that fit;
+      // axis values and Cartesian values do not mix.
+      const std::string source_type =
+          incoming->type.empty() ? InferType(*incoming) : incoming->type;
+      const bool geometric_source = !ComponentsOf(source_type).empty();
+      if (geometric_source && !allowed.empty() &&
+          source_type.ends_with("AXIS") != type.ends_with("AXIS")) {
+        *error = Mismatch(type, text);
+        return false;
+      }
       for (const auto& [name, v] : incoming->components) {
         std::string normal = v;
         if (!allowed.empty()) {
