@@ -203,7 +203,7 @@ void ClsPrgMove::ShiftRecord(Method method, const CartesianContext& shift, LineR
   };
   for (Point& p : points) {
     if (&p != &points[0] && p.decl.empty()) continue;
-    trace_.Write("Vorher: " + p.decl);
+    trace_.Write("Vorher: ", p.decl);
     std::optional<std::string> value = ShiftDeclaration(method, shift, p.decl, false);
     if (!value) {
       result.shifted = false;
@@ -211,9 +211,9 @@ void ClsPrgMove::ShiftRecord(Method method, const CartesianContext& shift, LineR
       return;
     }
     p.new_decl = p.name + "=" + *value;
-    trace_.Write("Nachher: " + p.new_decl);
+    trace_.Write("Nachher: ", p.new_decl);
     if (p.master_decl.empty()) continue;
-    trace_.Write("Vorher(MP): " + p.master_decl);
+    trace_.Write("Vorher(MP): ", p.master_decl);
     // A master declaration without a name of its own would be written without one: it stays.
     if (p.master_name.empty()) continue;
     std::optional<std::string> master = ShiftDeclaration(method, shift, p.master_decl, true);
@@ -223,7 +223,7 @@ void ClsPrgMove::ShiftRecord(Method method, const CartesianContext& shift, LineR
       return;
     }
     p.new_master = p.master_name + "=" + *master;
-    trace_.Write("Nachher(MP): " + p.new_master);
+    trace_.Write("Nachher(MP): ", p.new_master);
   }
 }
 

@@ -1,9 +1,8 @@
 #include "geometry/first_occurrence.h"
 
 #include <algorithm>
-#include <set>
+#include <cstdint>
 #include <unordered_map>
-#include <unordered_set>
 
 namespace velmora {
 namespace {
@@ -13,8 +12,12 @@ bool IsNameChar(char c) {
          c == '$' || static_cast<unsigned char>(c) >= 0x80;
 }
 
+bool IsLineBreak(char c) {
+  return c == '\r' || c == '\n';
+}
+
 bool HasLineBreak(std::string_view s) {
-  return s.find_first_of("\r\n") != std::string_view::npos;
+  return std::any_of(s.begin(), s.end(), IsLineBreak);
 }
 
 // The name in front of the first "=" of a declaration text, or empty when the text is not of
@@ -27,15 +30,18 @@ std::string_view DeclaredName(std::string_view text) {
 }
 
 // An occurrence of NAME=... in a line puts NAME at the end of the run of name characters in
-// front of one of the line's "=". The index maps each name asked for to the lines where such a
-// run ends with it.
+// front of one of the line's "=". The index maps each name asked for to the lines (ascending)
+// where such a run ends with it.
 class LineIndex {
  public:
   explicit LineIndex(const std::vector<Replacement>& replacements) {
+    lines_.reserve(replacements.size());
     for (const Replacement& r : replacements) {
       std::string_view name = DeclaredName(r.old_text);
-      names_.insert(name);
+      if (name.empty()) continue;
+      lines_.try_emplace(name);
       max_name_ = std::max(max_name_, name.size());
+      if (name.size() < 64) lengths_ |= uint64_t{1} << name.size();
     }
   }
 
@@ -44,21 +50,27 @@ class LineIndex {
       size_t begin = eq;
       while (begin > 0 && eq - begin < max_name_ && IsNameChar(text[begin - 1])) --begin;
       for (size_t start = begin; start < eq; ++start) {
-        auto name = names_.find(text.substr(start, eq - start));
-        if (name != names_.end()) lines_[*name].insert(line);
+        size_t length = eq - start;
+        if (length < 64 && !(lengths_ & (uint64_t{1} << length))) continue;
+        auto name = lines_.find(text.substr(start, length));
+        if (name == lines_.end()) continue;
+        std::vector<int>& lines = name->second;
+        auto at = std::lower_bound(lines.begin(), lines.end(), line);
+        if (at == lines.end() || *at != line) lines.insert(at, line);
       }
     }
   }
 
-  const std::set<int>* LinesOf(std::string_view name) const {
+  const std::vector<int>* LinesOf(std::string_view name) const {
     auto it = lines_.find(name);
     return it == lines_.end() ? nullptr : &it->second;
   }
 
  private:
-  std::unordered_set<std::string_view> names_;
   size_t max_name_ = 0;
-  std::unordered_map<std::string_view, std::set<int>> lines_;
+  uint64_t lengths_ =
+      0;  // bit n: some name has n characters (names of 64 or more: always looked up)
+  std::unordered_map<std::string_view, std::vector<int>> lines_;  // every name asked for
 };
 
 }  // namespace
@@ -84,16 +96,17 @@ std::vector<bool> ReplaceFirstOccurrences(std::string& text,
   }
   // Neither old nor new texts hold a line break, so every occurrence lies inside one line and
   // the line breaks never move: the first occurrence is the first one in the first line that
-  // holds one.
-  std::vector<std::string> lines;
-  std::string breaks;  // the break character after each line but the last
-  for (size_t from = 0;;) {
-    size_t at = text.find_first_of("\r\n", from);
-    lines.emplace_back(text, from, at == std::string::npos ? std::string::npos : at - from);
-    if (at == std::string::npos) break;
-    breaks += text[at];
-    from = at + 1;
+  // holds one. Lines stay views of the text until a replacement changes them.
+  std::vector<std::string_view> lines;
+  for (size_t from = 0, i = 0;; ++i) {
+    if (i == text.size() || IsLineBreak(text[i])) {
+      lines.push_back(std::string_view(text).substr(from, i - from));
+      if (i == text.size()) break;
+      from = i + 1;
+    }
   }
+  std::vector<std::string> changed;        // the lines replacements have rewritten
+  std::vector<int> own(lines.size(), -1);  // per line: its index in `changed`, or -1
   LineIndex index(replacements);
   for (size_t i = 0; i < lines.size(); ++i) index.AddLine(static_cast<int>(i), lines[i]);
 
@@ -101,27 +114,35 @@ std::vector<bool> ReplaceFirstOccurrences(std::string& text,
   found.reserve(replacements.size());
   for (const Replacement& r : replacements) {
     bool hit = false;
-    const std::set<int>* candidates =
+    const std::vector<int>* candidates =
         r.old_text.empty() ? nullptr : index.LinesOf(DeclaredName(r.old_text));
-    if (candidates) {
-      for (int line : *candidates) {
-        std::string& content = lines[static_cast<size_t>(line)];
-        size_t at = content.find(r.old_text);
-        if (at == std::string::npos) continue;
-        content.replace(at, r.old_text.size(), r.new_text);
-        index.AddLine(line, content);  // the new text may hold further names
-        hit = true;
-        break;
+    for (size_t c = 0; candidates && c < candidates->size() && !hit; ++c) {
+      int line = (*candidates)[c];
+      int& mine = own[static_cast<size_t>(line)];
+      std::string_view content =
+          mine < 0 ? lines[static_cast<size_t>(line)] : std::string_view(changed[mine]);
+      size_t at = content.find(r.old_text);
+      if (at == std::string_view::npos) continue;
+      std::string replaced(content.substr(0, at));
+      replaced.append(r.new_text).append(content.substr(at + r.old_text.size()));
+      if (mine < 0) {
+        mine = static_cast<int>(changed.size());
+        changed.emplace_back();
       }
+      changed[static_cast<size_t>(mine)] = std::move(replaced);
+      index.AddLine(line, changed[static_cast<size_t>(mine)]);  // it may hold further names
+      hit = true;
     }
     found.push_back(hit);
   }
 
   std::string out;
   out.reserve(text.size() + text.size() / 4);
+  size_t break_at = 0;
   for (size_t i = 0; i < lines.size(); ++i) {
-    out += lines[i];
-    if (i < breaks.size()) out += breaks[i];
+    out.append(own[i] < 0 ? lines[i] : std::string_view(changed[static_cast<size_t>(own[i])]));
+    break_at += lines[i].size();
+    if (break_at < text.size()) out += text[break_at++];
   }
   text = std::move(out);
   return found;

@@ -19,8 +19,11 @@ std::string ClsPrgMove::MirrorE6Pos(std::string_view PunktString, int32_t Kind) 
   mirror_SIRL_file(buffer, input, definition, 0, 0);
   std::string result = CStringToText(buffer);
   trace_.Write("\r\nParameter for mirror.dll:\r\n");
-  trace_.Write("old point:\r\n" + input + "\r\nreferenz Axis:\r\n" + definition +
-               "\r\nori.: 0 \r\nsymm_plane: 0\r\nnew point:\r\n" + result + "\r\n");
+  std::string block;
+  block.reserve(input.size() + definition.size() + result.size() + 96);
+  block.append("old point:\r\n").append(input).append("\r\nreferenz Axis:\r\n").append(definition);
+  block.append("\r\nori.: 0 \r\nsymm_plane: 0\r\nnew point:\r\n").append(result).append("\r\n");
+  trace_.Write(block);
   return result;
 }
 
@@ -36,20 +39,13 @@ bool ClsPrgMove::MoveMirror(int32_t nStart, int32_t nEnde, std::string& sError,
     bool ok = true;
     std::string reason;
   };
-  std::vector<std::string> master_lines;
-  {
-    std::string_view list = program_->MasterList;
-    while (!list.empty()) {
-      size_t eol = list.find("\r\n");
-      master_lines.emplace_back(list.substr(0, eol));
-      list = eol == std::string_view::npos ? std::string_view() : list.substr(eol + 2);
-    }
-  }
-  auto has_master = [&](const std::string& point) {
+  // "MasterList has an entry that contains the point's name without its first character". A
+  // master declaration of the record came from that list at load and still bears the name, so
+  // it answers first; the whole list is searched only when it does not.
+  auto master_listed = [&](const std::string& point, const std::string& master_decl) {
+    if (master_decl.empty()) return false;  // nothing to mirror
     std::string s = Trim(point.size() > 1 ? point.substr(1) : std::string());
-    for (const std::string& line : master_lines)
-      if (Contains(line, s)) return true;
-    return false;
+    return Contains(master_decl, s) || Contains(program_->MasterList, s);
   };
 
   trace_.Write("MoveMirror: Start=" + std::to_string(nStart) + " Ende=" + std::to_string(nEnde) +
@@ -68,20 +64,19 @@ bool ClsPrgMove::MoveMirror(int32_t nStart, int32_t nEnde, std::string& sError,
       item.old_text = &text;
       item.name = &name;
       item.master = master;
-      trace_.Write("Vorher: " + text);
+      trace_.Write("Vorher: ", text);
       item.new_text = MirrorE6Pos(text, 0);
-      trace_.Write("Nachher: " + item.new_text);
+      trace_.Write("Nachher: ", item.new_text);
       if (!item.new_text.empty()) return;
       item.ok = all_ok = false;
       item.reason = text.substr(0, text.find('=')) + T("ErrMirror");
     };
     mirror(items[0], record->Point1Decl, record->Point1Name, false);
-    // A master line naming the point, but no master declaration found for it: nothing to mirror.
-    if (has_master(record->Point1Name) && !record->MasterDecl1.empty())
+    if (master_listed(record->Point1Name, record->MasterDecl1))
       mirror(items[2], record->MasterDecl1, record->MasterName1, true);
     if (!record->Point2Name.empty()) {
       mirror(items[1], record->Point2Decl, record->Point2Name, false);
-      if (has_master(record->Point2Name) && !record->MasterDecl2.empty())
+      if (master_listed(record->Point2Name, record->MasterDecl2))
         mirror(items[3], record->MasterDecl2, record->MasterName2, true);
     }
   }

@@ -13,7 +13,12 @@ ShiftTrace::ShiftTrace() : path_(TemplatesFolder() / "Orbi_Debug.Log") {
 }
 
 void ShiftTrace::Write(std::string_view entry) {
-  pending_.append(entry).append(kCrLf);
+  Write(entry, {});
+}
+
+void ShiftTrace::Write(std::string_view head, std::string_view text) {
+  if (pending_.capacity() == 0) pending_.reserve(1 << 20);
+  pending_.append(head).append(text).append(kCrLf);
 }
 
 void ShiftTrace::Flush() {

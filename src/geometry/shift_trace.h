@@ -17,6 +17,8 @@ class ShiftTrace {
   ShiftTrace& operator=(const ShiftTrace&) = delete;
 
   void Write(std::string_view entry);
+  // The entry `head` + `text`, without building it first.
+  void Write(std::string_view head, std::string_view text);
   // Appends what was written since the last flush (errors are ignored: the trace never stops a
   // shift).
   void Flush();

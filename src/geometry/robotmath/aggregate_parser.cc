@@ -1,6 +1,5 @@
 #include "geometry/robotmath/aggregate_parser.h"
 
-#include <cctype>
 #include <charconv>
 #include <cmath>
 
@@ -11,8 +10,8 @@ namespace {
 
 // Component names such as "A1", "$X" or "POINT1[]"; a name does not begin with a digit.
 bool IsNameChar(char c) {
-  return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '$' || c == '[' ||
-         c == ']';
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
+         c == '$' || c == '[' || c == ']';
 }
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -45,6 +44,7 @@ bool AggregateParser::Parse(std::string_view text) {
   size_t close = MatchingBrace(text, open);
   if (close == std::string_view::npos) return false;
   std::vector<AggregateItem> items;
+  items.reserve(16);
   std::string type;
   size_t i = open + 1;
   while (i < close && IsBlank(text[i])) ++i;

@@ -90,7 +90,14 @@ std::optional<std::string> MirrorValue(const Mirror& m, const PositionValue& val
 
 void mirror_SIRL_file(std::string& buffer, std::string_view points, std::string_view definition,
                       int32_t /*ori_mode*/, int32_t /*symm_plane*/) {
-  std::optional<Mirror> mirror = ReadDefinition(definition);
+  // A pass mirrors point after point with the same definition: read it once.
+  thread_local std::string last_definition;
+  thread_local std::optional<Mirror> last_mirror;
+  if (last_definition.empty() || definition != last_definition) {
+    last_mirror = ReadDefinition(definition);
+    last_definition = definition;
+  }
+  const std::optional<Mirror>& mirror = last_mirror;
   std::optional<std::string> result;
   if (mirror) {
     result = TransformPositionValues(

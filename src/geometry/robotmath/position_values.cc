@@ -88,7 +88,9 @@ std::optional<std::string> TransformPositionValues(
   out.reserve(text.size() + text.size() / 8);
   size_t pos = 0;
   while (pos < text.size()) {
-    size_t eol = text.find_first_of("\r\n", pos);
+    size_t eol = pos;
+    while (eol < text.size() && text[eol] != '\r' && text[eol] != '\n') ++eol;
+    if (eol == text.size()) eol = std::string_view::npos;
     std::string_view line = text.substr(pos, eol == std::string_view::npos ? eol : eol - pos);
     size_t next = eol == std::string_view::npos ? text.size() : eol + 1;
     if (eol != std::string_view::npos && text[eol] == '\r' && next < text.size() &&
