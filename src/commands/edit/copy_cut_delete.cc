@@ -40,8 +40,7 @@ void FillClipboard(Program& program, RecordRange range, Clipboard& clipboard, bo
 bool CopySections(Program& program, Clipboard& clipboard, bool block_marked) {
   RecordRange range = BlockOrCurrent(program, block_marked);
   // The record at the larger end of a block is not copied.
-  if (block_marked && program.BlockStart != program.BlockEnd && program.BlockStart != 0 &&
-      program.BlockEnd != 0) {
+  if (HasMarkedBlock(program, block_marked) && program.BlockStart != program.BlockEnd) {
     range.last = std::min(range.last, std::max(program.BlockStart, program.BlockEnd) - 1);
   }
   if (range.empty() || !FitsClipboard(program, range, "Copy", "110")) return false;

@@ -7,9 +7,13 @@
 
 namespace velmora {
 
+bool HasMarkedBlock(const Program& program, bool block_marked) {
+  return block_marked && program.BlockStart != 0 && program.BlockEnd != 0;
+}
+
 RecordRange BlockOrCurrent(const Program& program, bool block_marked) {
   RecordRange range;
-  if (block_marked && program.BlockStart != 0 && program.BlockEnd != 0) {
+  if (HasMarkedBlock(program, block_marked)) {
     range.first = std::min(program.BlockStart, program.BlockEnd);
     range.last = std::max(program.BlockStart, program.BlockEnd);
   } else {

@@ -16,6 +16,9 @@ struct RecordRange {
   int count() const { return empty() ? 0 : last - first + 1; }
 };
 
+// True while the view marks a block and both of its ends are set.
+bool HasMarkedBlock(const Program& program, bool block_marked);
+
 // The marked block (BlockStart, BlockEnd in either order) or, when none is marked, the current
 // record; kept within records 2..LineCount. `block_marked` is the view's marking state: block
 // commands use BlockStart/BlockEnd only while it is set.

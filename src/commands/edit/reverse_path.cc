@@ -30,7 +30,7 @@ bool HasNamedPoints(Program& program) {
 }
 
 bool BlockHoldsCirc(const Program& program, bool block_marked) {
-  if (!block_marked || program.BlockStart == 0 || program.BlockEnd == 0) return false;
+  if (!HasMarkedBlock(program, block_marked)) return false;
   const RecordRange block = BlockOrCurrent(program, true);
   for (int k = block.first; k <= block.last; ++k) {
     if (program.Record(k).MotionType == kCirc) return true;
