@@ -26,17 +26,17 @@ using Clock = std::chrono::steady_clock;
 inline const fs::path kSimBinary = VELMORA_BINARY_DIR "/src/sim/zevo_hmi_sim";
 inline const fs::path kCliBinary = VELMORA_BINARY_DIR "/src/cli/velmora-cli";
 
-struct Run {
+struct ProgramRun {
   int exit_code = -1;
   std::string out, err;
 };
 
 // Runs a program with `input` on standard input; kills it after `timeout`.
-inline Run RunProgram(const std::vector<std::string>& argv, const std::string& input = "",
-                      std::chrono::milliseconds timeout = std::chrono::seconds(20),
-                      const std::vector<std::string>& extra_env = {}) {
+inline ProgramRun RunProgram(const std::vector<std::string>& argv, const std::string& input = "",
+                             std::chrono::milliseconds timeout = std::chrono::seconds(20),
+                             const std::vector<std::string>& extra_env = {}) {
   int in[2], out[2], err[2];
-  Run run;
+  ProgramRun run;
   if (pipe2(in, O_CLOEXEC) || pipe2(out, O_CLOEXEC) || pipe2(err, O_CLOEXEC)) return run;
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
@@ -158,7 +158,9 @@ class SimProcess {
     if (line.starts_with(prefix) && line.find('\n') != std::string::npos)
       address_ = line.substr(prefix.size(), line.find('\n') - prefix.size());
   }
-  ~SimProcess() {
+  ~SimProcess() { Stop(); }
+  // Ends the simulator (SIGTERM, SIGKILL when it does not go) and reaps it.
+  void Stop() {
     if (pid_ > 0) {
       kill(pid_, SIGTERM);
       int status = 0;
@@ -166,8 +168,10 @@ class SimProcess {
         kill(pid_, SIGKILL);
         waitpid(pid_, &status, 0);
       }
+      pid_ = -1;
     }
     if (out_ >= 0) close(out_);
+    out_ = -1;
   }
   SimProcess(const SimProcess&) = delete;
   SimProcess& operator=(const SimProcess&) = delete;
@@ -177,7 +181,7 @@ class SimProcess {
   pid_t pid() const { return pid_; }
 
   // "zevo_hmi_sim ctl ADDRESS words..."
-  Run Ctl(std::vector<std::string> words) const {
+  ProgramRun Ctl(std::vector<std::string> words) const {
     words.insert(words.begin(), {kSimBinary.string(), "ctl", address_});
     return RunProgram(words);
   }
