@@ -138,6 +138,11 @@ bool ClsPrgMove::MoveKart(Method method, int32_t nStart, int32_t nEnde, const st
       if (frames.base < 1) {
         tables_.base_data[0] = kNullBaseText;
         shift.base = Frame{};
+      } else if (tables_.base_data[static_cast<size_t>(frames.base)].empty()) {
+        // Never read from the controller: a zero frame would shift the point in wrong axes.
+        result.shifted = false;
+        result.reason = "BASE_DATA[" + std::to_string(frames.base) + "]: " + T("CantReadTool");
+        continue;
       } else {
         shift.base = FrameOfText(tables_.base_data[static_cast<size_t>(frames.base)]);
       }

@@ -164,6 +164,19 @@ TEST(CartesianShiftTest, WorldShiftReportsFrameNumbersOutOfRange) {
   EXPECT_EQ(error, f.PointMessage(0, "CantMove"));
 }
 
+TEST(CartesianShiftTest, WorldShiftWithoutBaseFrameLeavesThePoint) {
+  ShiftFixture f;
+  ClsPrgMove move(f.program, nullptr);  // no controller: base 2 was never read
+  std::string error;
+  EXPECT_TRUE(move.MoveKartWorld(2, 4, "{X 10}", error));
+  EXPECT_EQ(Decl(f.program, "XP1"), "XP1={X 100,Y 0,Z 0,A 0,B 0,C 0,S 2,T 35}");
+  EXPECT_EQ(Decl(f.program, "XP2").substr(0, 11), "XP2={X 210,");  // base 0: the null frame
+  const std::string world = f.T("mnuCartWorld");
+  EXPECT_EQ(f.Messages(), "221|" + world + "|" + f.PointMessage(0, "CantMove") + "\n" + "221|" +
+                              world + "|" + f.PointMessage(1, "CantMove") + "\n");
+  EXPECT_NE(f.Trace().find("P1: BASE_DATA[2]: " + f.T("CantReadTool")), std::string::npos);
+}
+
 TEST(CartesianShiftTest, WorldShiftDuringAReferenceShiftNamesItInCantMove) {
   struct Row {
     ReferenceShift shift;
