@@ -18,6 +18,8 @@ const std::vector<Subcommand>& Subcommands() {
        SetUpClean},
       {"clean-master", "Remove unused master points and motion data of PROG and write the pair",
        SetUpCleanMaster},
+      {"shift", "Shift the points of PROG (BASE, WORLD, TCP or axes); write the pair", SetUpShift},
+      {"mirror", "Mirror the points of PROG in the plane Y = 0 and write the pair", SetUpMirror},
   };
   return table;
 }

@@ -31,6 +31,8 @@ SubcommandRun SetUpRecords(CLI::App& app);
 SubcommandRun SetUpSave(CLI::App& app);
 SubcommandRun SetUpClean(CLI::App& app);
 SubcommandRun SetUpCleanMaster(CLI::App& app);
+SubcommandRun SetUpShift(CLI::App& app);
+SubcommandRun SetUpMirror(CLI::App& app);
 
 // Parses the command line and runs the chosen subcommand.
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
