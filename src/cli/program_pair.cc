@@ -3,6 +3,7 @@
 #include "base/app_context.h"
 #include "base/strings.h"
 #include "base/textfile.h"
+#include "cli/cli_controller.h"
 #include "program/dat_sections.h"
 #include "program/loader.h"
 #include "program/program.h"
@@ -26,6 +27,7 @@ void ListRefusal(Program& program, std::string_view result) {
 
 bool LoadProgramPair(Program& program, const fs::path& src_file) {
   AppContext& context = program.context();
+  if (ControllerConnected(context)) return LoadFromController(program, src_file);
   std::error_code ec;
   if (!fs::is_regular_file(src_file, ec)) {
     ListRefusal(program, context.AssistantText("NoSrcFileFound") + " " + src_file.string());
@@ -57,6 +59,7 @@ bool LoadProgramPair(Program& program, const fs::path& src_file) {
 
 bool SaveProgramPair(Program& program, const fs::path& folder) {
   AppContext& context = program.context();
+  if (ControllerConnected(context)) return SaveToController(program);
   std::error_code ec;
   fs::create_directories(folder, ec);
   const bool without_dat = program.DatOther.empty() && program.DatPositions.empty() &&

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "cli/cli_controller.h"
 #include "cli/cli_session.h"
 
 namespace velmora::cli {
@@ -20,6 +21,7 @@ const std::vector<Subcommand>& Subcommands() {
        SetUpCleanMaster},
       {"shift", "Shift the points of PROG (BASE, WORLD, TCP or axes); write the pair", SetUpShift},
       {"mirror", "Mirror the points of PROG in the plane Y = 0 and write the pair", SetUpMirror},
+      {"ctl", "Talk to the controller: show, set, dir, get, put, select, cancel", SetUpCtl},
   };
   return table;
 }
@@ -27,6 +29,8 @@ const std::vector<Subcommand>& Subcommands() {
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
   CLI::App app{"velmora-cli: robot programs from the command line"};
   app.require_subcommand(1);
+  CliController controller;
+  controller.AddOption(app);
   SubcommandRun run;
   for (const Subcommand& entry : Subcommands()) {
     CLI::App* sub = app.add_subcommand(std::string(entry.name), std::string(entry.help));
@@ -39,6 +43,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     return app.exit(e, out, err) == 0 ? kExitOk : kExitUsage;
   }
   CliSession session(out, err);
+  if (!controller.Connect(session)) return kExitRefused;
   return run ? run(session) : kExitUsage;
 }
 

@@ -31,6 +31,7 @@ SubcommandRun SetUpRecords(CLI::App& app);
 SubcommandRun SetUpSave(CLI::App& app);
 SubcommandRun SetUpClean(CLI::App& app);
 SubcommandRun SetUpCleanMaster(CLI::App& app);
+SubcommandRun SetUpCtl(CLI::App& app);
 SubcommandRun SetUpShift(CLI::App& app);
 SubcommandRun SetUpMirror(CLI::App& app);
 
