@@ -203,8 +203,8 @@ inline fs::path BuildCell(const test::TempDir& dir) {
             Crlf("DEFDAT PROG1\n"
                  "DECL E6POS XP1={X 1500.0,Y 100.0,Z 1400.0,A 0.0,B 90.0,C 0.0,S 2,T 2,"
                  "E1 0.0,E2 0.0,E3 0.0,E4 0.0,E5 0.0,E6 0.0}\n"
-                 "DECL FDAT FP1={TOOL_NO 1,BASE_NO 1,IPO_FRAME #BASE,POINT2[] \" \"}\n"
                  "DECL E6AXIS XHOME={A1 0.0,A2 -90.0,A3 90.0,A4 0.0,A5 30.0,A6 0.0}\n"
+                 "DECL FDAT FP1={TOOL_NO 1,BASE_NO 1,IPO_FRAME #BASE,POINT2[] \" \"}\n"
                  "ENDDAT\n"));
   dir.Write("cell/NOXA/R1/PROGRAM/Prog2.src", Crlf("DEF Prog2()\nEND\n"));
   dir.Write("cell/NOXA/R1/PROGRAM/Prog2.dat", Crlf("DEFDAT Prog2\nENDDAT\n"));
