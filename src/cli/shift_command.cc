@@ -33,7 +33,10 @@ SubcommandRun SetUpShift(CLI::App& app) {
   app.add_option("--controller", options->controller,
                  "HOST:PORT of the controller (WORLD base frames; required in axis mode)");
   return [options](CliSession& session) {
-    if (options->mode == "axis" && options->controller.empty()) {
+    // A client the session already holds (connected by a top-level option) serves as well.
+    cZintraComm* client = session.context.zintra;
+    if (client && !client->ZintraIsConnected()) client = nullptr;
+    if (options->mode == "axis" && !client && options->controller.empty()) {
       session.err << "shift: axis mode needs --controller\n";
       return kExitUsage;
     }
@@ -44,17 +47,18 @@ SubcommandRun SetUpShift(CLI::App& app) {
                   << "\n";
       return kExitUsage;
     }
-    std::unique_ptr<cZintraComm> client;
+    std::unique_ptr<cZintraComm> own_client;
     ZintraOwner owner;
-    if (!options->controller.empty()) {
-      client = std::make_unique<cZintraComm>(options->controller);
-      if (!AttachController(session.context, *client, &owner)) {
+    if (!client && !options->controller.empty()) {
+      own_client = std::make_unique<cZintraComm>(options->controller);
+      if (!AttachController(session.context, *own_client, &owner)) {
         session.err << "shift: no controller answers at " << options->controller << "\n";
         DetachController(session.context);
         return kExitRefused;
       }
+      client = own_client.get();
     }
-    ZintraVars vars(client.get());
+    ZintraVars vars(client);
     ClsPrgMove move(session.program, client ? &vars : nullptr);
     std::string error;
     bool shifted = false;
@@ -66,7 +70,7 @@ SubcommandRun SetUpShift(CLI::App& app) {
       shifted = move.MoveKartTcp(range->first, range->last, options->offset, error);
     if (options->mode == "axis")
       shifted = move.MoveAxis(range->first, range->last, options->offset, error);
-    if (client) DetachController(session.context);
+    if (own_client) DetachController(session.context);
     bool saved = SaveProgramPair(session.program, options->out);
     return shifted && saved ? kExitOk : kExitRefused;
   };
