@@ -62,6 +62,7 @@ Editor::Editor(AppContext& context, Program& program, StartSwitches switches,
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setFixedSize(twips_.px(kWindowWidth), twips_.px(kWindowHeight));
   setFocusPolicy(Qt::StrongFocus);
+  menus_.SetFont(font());
   BuildWidgets();
   RegisterCommands();
 }

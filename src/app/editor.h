@@ -18,6 +18,7 @@
 #include "app/navigation.h"
 #include "app/twips.h"
 #include "files/file_dialog_host.h"
+#include "geometry/tool_base_tables.h"
 
 namespace velmora {
 
@@ -113,6 +114,8 @@ class Editor : public QWidget, public NavigationHost, public FileDialogHost {
   PendantKeys* pendant_keys() const { return pendant_; }
   bool DetailViewShown() const { return details_.visible(); }
   const std::string& LastSearchText() const { return last_search_text_; }
+  // `MaxTool` and `MaxBase`, read from the controller at start.
+  const ToolBaseLimits& tool_base_limits() const { return limits_; }
 
   std::function<void()> on_end;
   // Opens a written listing on the desktop (output kind 1); tests replace it.
@@ -189,6 +192,7 @@ class Editor : public QWidget, public NavigationHost, public FileDialogHost {
   QWidget* input_first_field_ = nullptr;
   QWidget* hot_edit_info_frame_ = nullptr;
   std::string last_search_text_;
+  ToolBaseLimits limits_{16, 16};
   int output_kind_ = 0;        // `Ausgabe_art`: 0 printer, 1 display, 2 file
   std::string output_folder_;  // `path_Str`, ending with "/" when set
   bool print_ok_ = true;       // `PrintOk`

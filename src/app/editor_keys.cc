@@ -93,8 +93,10 @@ void Editor::gu_StatkeyL(int code) {
 
 // ---- Menu keys ------------------------------------------------------------------------------
 
+// The Alt-digit mode opens a menu key whether or not the key is enabled; a disabled menu stays
+// shut and the steps after a popup run alone.
 void Editor::OpenMenuKey(int key) {
-  if (key >= 0 && key < 8 && keys_.MenueKey(key)->isEnabled()) MenuKeyPressed(key);
+  if (key >= 0 && key < 8) MenuKeyPressed(key);
 }
 
 void Editor::MenuKeyPressed(int i) {

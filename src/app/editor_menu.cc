@@ -7,6 +7,7 @@
 #include "app/search_frame.h"
 #include "base/app_context.h"
 #include "files/sel_dat.h"
+#include "geometry/zintra_vars.h"
 #include "program/loader.h"
 #include "program/program.h"
 
@@ -122,6 +123,10 @@ void Editor::RegisterCommands() {
   commands_.Register("StepBack", [this] { StepBack(); });
   commands_.Register("AdvanceStep", [this] { AdvanceStep(); });
   commands_.Register("EndReferenceShift", [this] { EndReferenceShift(); });
+  commands_.Register("ReadToolBaseLimits", [this] {
+    ZintraVars controller(*context_);
+    limits_ = ReadToolBaseLimits(&controller);
+  });
 }
 
 void Editor::EndReferenceShift() {

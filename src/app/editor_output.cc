@@ -11,6 +11,7 @@
 #include "base/paths.h"
 #include "base/strings.h"
 #include "base/textfile.h"
+#include "commands/files/program_files.h"
 #include "commands/output/output_text.h"
 #include "controller/zintra_comm.h"
 #include "files/sel_dat.h"
@@ -67,8 +68,8 @@ void Editor::OutputOne(const std::string& name, const std::string& text) {
       return;
     }
     if (print_ok_)
-      AddOutputMessage("Ausgabe_an_Drucker",
-                       (pdf.empty() ? file : pdf).string() + ": " + c.AssistantText("OK"));
+      AddOutputMessage("Ausgabe_an_Drucker", Utf8ToCp1252((pdf.empty() ? file : pdf).string()) +
+                                                 ": " + c.AssistantText("OK"));
     return;
   }
   const bool written = WriteBytesAtomically(file, text);
@@ -80,8 +81,9 @@ void Editor::OutputOne(const std::string& name, const std::string& text) {
             : QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string())));
   }
   if (!print_ok_) return;
-  AddOutputMessage(output_kind_ == 1 ? "Ausgabe_in_MS-Write" : "Ausgabe_in_die_Datei",
-                   file.string() + ": " + c.AssistantText(written && shown ? "OK" : "not_OK"));
+  AddOutputMessage(
+      output_kind_ == 1 ? "Ausgabe_in_MS-Write" : "Ausgabe_in_die_Datei",
+      Utf8ToCp1252(file.string()) + ": " + c.AssistantText(written && shown ? "OK" : "not_OK"));
 }
 
 void Editor::OutputCurrent() {
@@ -112,11 +114,7 @@ void Editor::OutputAll() {
   for (const std::string& name : names) {
     const std::string base = name.substr(0, name.size() - 4);
     std::string source;
-    if (client_ && client_->ZintraIsConnected()) {
-      client_->GetVorraxFile(name, source);
-    } else if (auto file = FindFileNoCase(file_dialog_->folder(), name)) {
-      source = ReadTextFile(*file);
-    }
+    GetThisFile(FileSource{*context_, file_dialog_->folder()}, name, source);
     std::string view_text;
     if (LoadPrintTable(*program_, *table, source, &view_text))
       OutputOne(base, OutputText(c.language, base, view_text));
@@ -137,13 +135,13 @@ void Editor::SetOutputPath() {
     // The folder of the chosen file, with its letter case: Linux paths are case-sensitive.
     output_folder_ = chosen->substr(0, chosen->rfind('/') + 1);
     context_->AddMessage(c.AssistantText("Setpath"), "600",
-                         output_folder_ + ": " + c.AssistantText("OK"));
+                         Utf8ToCp1252(output_folder_) + ": " + c.AssistantText("OK"));
     return;
   }
   context_->AddMessage(c.AssistantText("Setpath"), "600",
                        output_folder_.empty()
                            ? c.AssistantText("NoSetPath") + ": " + c.AssistantText("not_OK")
-                           : output_folder_ + ": " + c.AssistantText("oldpath"));
+                           : Utf8ToCp1252(output_folder_) + ": " + c.AssistantText("oldpath"));
 }
 
 }  // namespace velmora

@@ -15,13 +15,13 @@
 #include "base/paths.h"
 #include "base/strings.h"
 #include "base/textfile.h"
+#include "commands/files/start_load.h"
 #include "commands/save/save_program.h"
 #include "controller/zintra_comm.h"
 #include "files/sel_dat.h"
 #include "program/loader.h"
 #include "program/motion.h"
 #include "program/program.h"
-#include "program/program_settings.h"
 
 namespace velmora {
 
@@ -185,40 +185,13 @@ void Editor::LoadChosenProgram(const std::string& entry) {
   loading_ = true;
   StartLoad(entry);
   loading_ = false;
+  status_->progress()->setValue(0);
   file_dialog_->okBtn()->setEnabled(true);
   navigation_.Reset();
 }
 
-// TEMPORARY until the file layer lands: start_load over the dialog's folder or the controller.
-static std::string GetThisFileTemp(cZintraComm* client, const std::filesystem::path& folder,
-                                   const std::string& name) {
-  if (client && client->ZintraIsConnected()) {
-    std::string text;
-    if (!client->GetVorraxFile(name, text)) return {};
-    return text;
-  }
-  auto file = FindFileNoCase(folder, name);
-  return file ? ReadTextFile(*file) : std::string();
-}
-
 void Editor::StartLoad(const std::string& entry) {
-  std::string name = Trim(entry);
-  std::string base = name.size() > 4 ? name.substr(0, name.size() - 4) : std::string();
-  std::string src = GetThisFileTemp(client_, file_dialog_->folder(), base + ".src");
-  std::string dat;
-  if (!Contains(ToUpper(base + ".dat"), "MAKRO"))
-    dat = GetThisFileTemp(client_, file_dialog_->folder(), base + ".dat");
-  if (Contains(ToUpper(base), "MAKRO") || !dat.empty()) {
-    ReadProgramSettings(*program_);
-    if (LoadProgramIntoView(*program_, dat, src)) {
-      program_->ProgramBaseName = file_dialog_->ChosenName();
-      program_->SrcFileName = base + ".src";
-      program_->DatFileName = base + ".dat";
-    }
-    return;
-  }
-  context_->AddMessage(context_->AssistantText("Editor"), "999",
-                       context_->AssistantText("NoDatFileFound"));
+  start_load(*program_, FileSource{*context_, file_dialog_->folder()}, entry);
 }
 
 void Editor::ChosenProgramShown() {

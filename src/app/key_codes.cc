@@ -71,8 +71,13 @@ KeyCode KeyCodeOf(const QKeyEvent& event) {
         key.code = k;  // the virtual-key numbers of digits and letters are their ASCII codes
       }
   }
-  // The release of a modifier key no longer holds that modifier.
-  if (event.type() == QEvent::KeyRelease) {
+  // The press of a modifier key holds that modifier (not every platform reports it so), its
+  // release no longer does.
+  if (event.type() == QEvent::KeyPress) {
+    if (k == Qt::Key_Shift) key.shift |= kShiftMask;
+    if (k == Qt::Key_Control) key.shift |= kCtrlMask;
+    if (k == Qt::Key_Alt) key.shift |= kAltMask;
+  } else {
     if (k == Qt::Key_Shift) key.shift &= ~kShiftMask;
     if (k == Qt::Key_Control) key.shift &= ~kCtrlMask;
     if (k == Qt::Key_Alt) key.shift &= ~kAltMask;

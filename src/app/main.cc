@@ -12,6 +12,7 @@
 #include "base/app_context.h"
 #include "base/language.h"
 #include "base/paths.h"
+#include "base/process_list.h"
 #include "controller/zintra_comm.h"
 #include "program/program.h"
 
@@ -23,6 +24,12 @@ int main(int argc, char** argv) {
   SingleInstance instance(QStringLiteral("velmora"));
   if (!instance.IsFirst()) return 0;
 
+  if (!IsProcessRunning("ZEVO_HMI")) {
+    QMessageBox::information(nullptr, QStringLiteral("Velmora"),
+                             QStringLiteral("ZEVOHUX not activ! Please start ZEVOHUX."));
+    return 0;
+  }
+
   std::string command_line;
   for (int i = 1; i < argc; ++i) command_line += std::string(argv[i]) + " ";
   const StartSwitches switches = ReadCommandLine(command_line);
@@ -30,7 +37,6 @@ int main(int argc, char** argv) {
   AppContext context(Language::FromEnvironment());
   Program program(context);
   cZintraComm client;
-  context.zintra = &client;
 
   MessageBoxDialogs dialogs;
   QSize screen(1920, 1080);

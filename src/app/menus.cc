@@ -1,5 +1,6 @@
 #include "app/menus.h"
 
+#include "app/qt_text.h"
 #include "base/language.h"
 #include "base/strings.h"
 
@@ -123,10 +124,6 @@ bool IsOutputKind(std::string_view id) {
   return id == "mnuandrucker" || id == "mnuzuranzeige" || id == "mnuindatei";
 }
 
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
-}
-
 }  // namespace
 
 Menus::Menus(QWidget* parent) {
@@ -161,6 +158,10 @@ QMenu* Menus::AddMenu(const std::string& id, QWidget* parent) {
   return menu;
 }
 
+void Menus::SetFont(const QFont& font) {
+  for (auto& [id, menu] : menus_) menu->setFont(font);
+}
+
 QMenu* Menus::PopupOfKey(int key) const {
   return key >= 0 && key < 8 ? popups_[key] : nullptr;
 }
@@ -184,7 +185,7 @@ void Menus::SetCaptions(const Language& language) {
   for (auto& [id, action] : items_) {
     bool exception = false;
     for (const char* e : kOwnCaptions) exception = exception || id == e;
-    if (!exception) action->setText(Q(language.AssistantText(id)));
+    if (!exception) action->setText(UiText(language.AssistantText(id)));
   }
   const std::string limits = text("Limits");
   std::string file = Trim(text("mnuFile"));
@@ -205,7 +206,7 @@ void Menus::SetCaptions(const Language& language) {
       {"mnuFileShift2Point", text("mnu2PointShift")},
       {"mnuFileShift6Point", text("mnu6PointShift")},
   };
-  for (const auto& [id, caption] : exceptions) Item(id)->setText(Q(caption));
+  for (const auto& [id, caption] : exceptions) Item(id)->setText(UiText(caption));
 }
 
 }  // namespace velmora

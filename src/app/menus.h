@@ -24,6 +24,8 @@ class Menus {
   QAction* Item(std::string_view id) const;
   void SetEnabled(std::string_view id, bool on);
   bool IsEnabled(std::string_view id) const;
+  // Popups are windows of their own: they get the window's font here.
+  void SetFont(const QFont& font);
   // `SetCaptions` for the menus (the key captions are set by the window).
   void SetCaptions(const Language& language);
   // Called with the id of an item the operator chose.

@@ -4,16 +4,11 @@
 #include <QKeyEvent>
 
 #include "app/pictures.h"
+#include "app/qt_text.h"
 #include "base/language.h"
 #include "base/message_list.h"
 
 namespace velmora {
-namespace {
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
-}
-}  // namespace
-
 MessageListView::MessageListView(QWidget* parent, const Twips& twips)
     : QTreeWidget(parent), twips_(&twips) {
   setObjectName(QStringLiteral("ListView1"));
@@ -22,15 +17,18 @@ MessageListView::MessageListView(QWidget* parent, const Twips& twips)
   setUniformRowHeights(true);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setAllColumnsShowFocus(true);
-  setIconSize(QSize(twips.px(200), twips.px(200)));
-  icon_ = PictureIcon({ImageList::kSK, 3}, twips.px(200));
+  setIconSize(QSize(twips.px(160), twips.px(160)));
+  icon_ = PictureIcon({ImageList::kSK, 3}, twips.px(160));
   for (int column = 0; column < 4; ++column) setColumnWidth(column, twips.px((column + 1) * 600));
+  // The number column also carries the icon.
+  setColumnWidth(0, twips.px(600) + iconSize().width() + twips.px(100));
   header()->setStretchLastSection(true);
 }
 
 void MessageListView::SetHeaders(const Language& language) {
-  setHeaderLabels({Q(language.MessageText("ColumnMsgNr")), Q(language.MessageText("ColumnTime")),
-                   Q(language.MessageText("ColumnText")), Q(language.AssistantText("Result"))});
+  setHeaderLabels(
+      {UiText(language.MessageText("ColumnMsgNr")), UiText(language.MessageText("ColumnTime")),
+       UiText(language.MessageText("ColumnText")), UiText(language.AssistantText("Result"))});
 }
 
 void MessageListView::Attach(MessageList& model) {
@@ -52,8 +50,8 @@ void MessageListView::Resync() {
 }
 
 void MessageListView::Append(const MessageLine& line) {
-  auto* item =
-      new QTreeWidgetItem(this, {Q(line.number_cell), Q(line.time), Q(line.text), Q(line.result)});
+  auto* item = new QTreeWidgetItem(
+      this, {UiText(line.number_cell), UiText(line.time), UiText(line.text), UiText(line.result)});
   item->setIcon(0, icon_);
   setCurrentItem(item);
   scrollToItem(item);

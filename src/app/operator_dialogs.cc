@@ -31,7 +31,7 @@ std::optional<std::string> MessageBoxDialogs::AskSaveFileName(std::string_view t
                                                               std::string_view folder,
                                                               std::string_view name,
                                                               std::string_view filter) {
-  QString start = UiText(folder);
+  QString start = QString::fromStdString(std::string(folder));
   if (!start.isEmpty() && !start.endsWith(QLatin1Char('/'))) start += QLatin1Char('/');
   QString chosen =
       QFileDialog::getSaveFileName(parent_, UiText(title), start + UiText(name), UiText(filter));

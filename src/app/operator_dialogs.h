@@ -15,10 +15,11 @@ class OperatorDialogs : public SaveQuestions {
  public:
   // A note with an OK button.
   virtual void Inform(std::string_view text, std::string_view title) = 0;
-  // A line of text, or nullopt when cancelled. Texts are UTF-8.
+  // A line of text (UTF-8), or nullopt when cancelled. Texts shown are language texts.
   virtual std::optional<std::string> AskText(std::string_view prompt, std::string_view title,
                                              std::string_view preset) = 0;
-  // A file name to save to, or nullopt when cancelled.
+  // A file name to save to (a path, UTF-8), or nullopt when cancelled. `folder` is a path;
+  // the other texts are language texts.
   virtual std::optional<std::string> AskSaveFileName(std::string_view title,
                                                      std::string_view folder, std::string_view name,
                                                      std::string_view filter) = 0;

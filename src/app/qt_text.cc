@@ -5,7 +5,8 @@
 namespace velmora {
 
 QString ProgramText(std::string_view cp1252) {
-  return UiText(Cp1252ToUtf8(cp1252));
+  const std::string utf8 = Cp1252ToUtf8(cp1252);
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 std::string ProgramBytes(const QString& text) {

@@ -20,7 +20,7 @@ StatusBar::StatusBar(QWidget* window, const Twips& twips) : QFrame(window) {
   progress_->setTextVisible(false);
   progress_->setFixedWidth(twips.px(1500));
   row->addWidget(progress_);
-  const int widths[4] = {1100, 900, 3300, 2000};
+  const int widths[4] = {1300, 900, 3000, 2000};
   for (int i = 0; i < 4; ++i) {
     auto* panel = new QLabel(this);
     panel->setObjectName(QStringLiteral("Panel%1").arg(i + 1));

@@ -9,6 +9,8 @@
 #include "base/paths.h"
 #include "base/profile.h"
 #include "base/strings.h"
+#include "commands/files/program_files.h"
+#include "controller/controller_link.h"
 #include "controller/zintra_comm.h"
 #include "files/path_no_case.h"
 
@@ -20,8 +22,9 @@ const QColor kCyan(0, 255, 255);
 constexpr int kTitleHeight = 300;  // twips of the caption bar
 constexpr int kProgressBars = 75;  // vertical bars of a full progress label
 
-QString Q(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+// Language texts and program names are Windows-1252 bytes.
+QString Q(std::string_view cp1252) {
+  return QString::fromStdString(Cp1252ToUtf8(cp1252));
 }
 std::string S(const QString& text) {
   return text.toStdString();
@@ -112,7 +115,9 @@ selDat::selDat(QWidget* window, double scale, AppContext& context, FileDialogHos
     // A drive that cannot be opened gives the drive of the folder back.
     if (!SetFolder(S(drv_box_->itemText(index)))) drv_box_->setCurrentIndex(0);
   });
-  connect(malvo_timer_, &QTimer::timeout, this, [this] { file_list_->setFocus(); });
+  connect(malvo_timer_, &QTimer::timeout, this, [this] {
+    if (isVisible()) file_list_->setFocus();
+  });
   connect(qApp, &QApplication::focusChanged, this,
           [this](QWidget*, QWidget* now) { FocusChanged(now); });
   for (QWidget* w : std::initializer_list<QWidget*>{file_list_, dir_box_, drv_box_, ok_})
@@ -153,16 +158,14 @@ void selDat::Load(cZintraComm* client, ZintraOwner* owner) {
   host_->FileDialogShown();
   title_->setText(Q(context_->AssistantText("SelDatFrm")));
   if (auto root = ResolveFolderNoCase(ControllerRootFolder())) SetFolder(*root);
+  if (folder_.empty()) SetFolder(ShareFolder() / "demo" / "cell" / "NOXA" / "R1" / "PROGRAM");
   if (folder_.empty()) {
     std::error_code error;
     SetFolder(std::filesystem::current_path(error));
   }
   progress_->clear();
   chosen_entry_.clear();
-  if (client_) {
-    client_->Init(owner);
-    client_->ConnectToZintra("Velmora", 0);
-  }
+  if (client_) AttachController(*context_, *client_, owner);
   ReadFileList();
   show();
   raise();
@@ -218,14 +221,7 @@ void selDat::FillFolderBox() {
 }
 
 void selDat::ReadStandardFiles() {
-  standard_files_.clear();
-  const auto settings = ProgramFile("HOTEDIT.INI");
-  for (int n = 1;; ++n) {
-    std::string value;
-    if (!ReadProfileString(settings, "STANDARDFILES", "STANDARD" + std::to_string(n), &value))
-      break;
-    standard_files_.push_back(value);
-  }
+  standard_files_ = velmora::ReadStandardFiles();
 }
 
 // The ".src" files of the folder (`fileBox`), in name order.
@@ -262,7 +258,7 @@ void selDat::ReadFileList() {
     }
   }
   for (const std::string& name : names) {
-    file_list_->addItem(Q(Cp1252ToUtf8(name)));
+    file_list_->addItem(Q(name));
     gu_src_files_.push_back(name);
   }
   file_list_->update();
@@ -277,11 +273,11 @@ std::vector<std::string> selDat::ReadFileList_gu() {
 void selDat::ShowProgramPath() {
   QListWidgetItem* item = file_list_->currentItem();
   if (!item) return;
-  const std::string wanted = ToUpper("\\" + BeforeDot(S(item->text())) + ".SRC");
+  const std::string wanted = ToUpper("\\" + BeforeDot(Utf8ToCp1252(S(item->text()))) + ".SRC");
   info_->clear();
   for (const std::string& path : program_paths_) {
     if (Contains(ToUpper(path), wanted)) {
-      info_->setText(Q(Cp1252ToUtf8(path)));
+      info_->setText(Q(path));
       break;
     }
   }
@@ -374,8 +370,10 @@ void selDat::FocusChanged(QWidget* now) {
 }
 
 std::vector<std::string> selDat::ControllerEntries() {
+  std::vector<std::string> names;
   program_paths_.clear();
-  return {};
+  GetUserFiles(FileSource{*context_, folder_}, names, &program_paths_);
+  return names;
 }
 
 }  // namespace velmora
