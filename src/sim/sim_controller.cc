@@ -113,19 +113,38 @@ static DataList* Cached(std::map<fs::path, std::unique_ptr<DataList>>& lists,
   return list->Refresh() ? list.get() : nullptr;
 }
 
+std::optional<fs::path> SimController::Locate(
+    const std::string& key, const std::function<std::optional<fs::path>()>& find) {
+  constexpr auto kRetry = std::chrono::milliseconds(500);
+  const auto now = std::chrono::steady_clock::now();
+  auto [entry, fresh] = located_.try_emplace(key);
+  std::error_code ec;
+  if (!fresh && entry->second.path && fs::is_regular_file(*entry->second.path, ec))
+    return entry->second.path;
+  if (fresh || entry->second.path || now - entry->second.searched > kRetry) {
+    entry->second.path = find();
+    entry->second.searched = now;
+  }
+  return entry->second.path;
+}
+
 DataList* SimController::Machine() {
-  return Cached(data_lists_, cell_.FindFile("MADA", "$MACHINE.DAT"));
+  return Cached(data_lists_,
+                Locate("machine", [this] { return cell_.FindFile("MADA", "$MACHINE.DAT"); }));
 }
 
 DataList* SimController::Config() {
-  return Cached(data_lists_, cell_.FindFile("System", "$CONFIG.DAT"));
+  return Cached(data_lists_,
+                Locate("config", [this] { return cell_.FindFile("System", "$CONFIG.DAT"); }));
 }
 
 DataList* SimController::ModuleDataList() {
   std::string path = Unquoted(system_["$DATAPATH"].value.text);
   std::string module = ModuleName(path);
   if (module.empty()) return nullptr;
-  return Cached(data_lists_, cell_.FindModule(module + ".DAT"));
+  const std::string file = module + ".DAT";
+  return Cached(data_lists_, Locate("module " + ToUpper(file),
+                                    [this, &file] { return cell_.FindModule(file); }));
 }
 
 bool SimController::SystemRead(const VarRef& ref, Value* value, SimError* error) {

@@ -17,8 +17,10 @@
 #include <array>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,6 +65,9 @@ class SimController {
 
   bool IoRestart(int type, int bus, int argument, SimError* error);
 
+  // Files of the cell were written or deleted: look the data lists up again.
+  void FilesChanged() { located_.clear(); }
+
   ServerErrorRecord AddMessage(const std::string& text);
   void ConfirmAll() { messages_.clear(); }
   const std::vector<ServerErrorRecord>& messages() const { return messages_; }
@@ -79,6 +84,10 @@ class SimController {
     std::string state = "#P_FREE";
   };
 
+  // Where a data list file is, found once and then only checked; a file not found is looked
+  // for again after a moment (or at once after FilesChanged).
+  std::optional<std::filesystem::path> Locate(
+      const std::string& key, const std::function<std::optional<std::filesystem::path>()>& find);
   ExpressionHooks Hooks();
   bool Read(const VarRef& ref, Value* value, SimError* error);
   DataList* ModuleDataList();
@@ -99,6 +108,11 @@ class SimController {
   Cell cell_;
   std::map<std::string, SystemVariable> system_;
   std::map<std::filesystem::path, std::unique_ptr<DataList>> data_lists_;
+  struct Located {
+    std::optional<std::filesystem::path> path;
+    std::chrono::steady_clock::time_point searched;
+  };
+  std::map<std::string, Located> located_;
   std::array<Level, 2> levels_;
   std::vector<ServerErrorRecord> messages_;
   int32_t next_message_ = 1;

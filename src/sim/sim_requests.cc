@@ -88,14 +88,19 @@ bool FileWrite(RequestContext& c, const json& args, json*, SimError* error) {
     *error = BadArgument("data");
     return false;
   }
-  return c.controller.CheckFileChange(path, error) &&
-         c.controller.cell().Write(path, *bytes, error);
+  if (!c.controller.CheckFileChange(path, error) || !c.controller.cell().Write(path, *bytes, error))
+    return false;
+  c.controller.FilesChanged();
+  return true;
 }
 
 bool FileDelete(RequestContext& c, const json& args, json*, SimError* error) {
   std::string path;
-  return Text(args, "path", &path, error) && c.controller.CheckFileChange(path, error) &&
-         c.controller.cell().Delete(path, error);
+  if (!Text(args, "path", &path, error) || !c.controller.CheckFileChange(path, error) ||
+      !c.controller.cell().Delete(path, error))
+    return false;
+  c.controller.FilesChanged();
+  return true;
 }
 
 bool SelectStop(RequestContext& c, const json& args, json*, SimError* error) {
