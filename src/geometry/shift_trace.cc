@@ -17,8 +17,10 @@ void ShiftTrace::Write(std::string_view entry) {
 }
 
 void ShiftTrace::Write(std::string_view head, std::string_view text) {
-  if (pending_.capacity() == 0) pending_.reserve(1 << 20);
+  constexpr size_t kChunk = 256 * 1024;  // appended in pieces that stay in the cache
+  if (pending_.capacity() < kChunk) pending_.reserve(2 * kChunk);
   pending_.append(head).append(text).append(kCrLf);
+  if (pending_.size() >= kChunk) Flush();
 }
 
 void ShiftTrace::Flush() {

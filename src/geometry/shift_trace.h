@@ -1,7 +1,7 @@
 #pragma once
 // The trace of the point transformations, "Orbi_Debug.Log" in the user's templates folder: one
-// line per entry, appended. Entries are collected and appended when a pass ends (Flush), so a
-// pass over thousands of points opens the file once.
+// line per entry, appended. Entries are collected and appended in large pieces and when a pass
+// ends (Flush), so a pass over thousands of points opens the file only a few times.
 #include <filesystem>
 #include <string>
 #include <string_view>
