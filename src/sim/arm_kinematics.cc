@@ -39,6 +39,9 @@ Axes AxesOf(const std::array<double, 6>& theta) {
   Axes a;
   for (size_t i = 0; i < 6; ++i) a[i] = Degrees(Wrap(theta[i]));
   a[1] = WrapDegrees(a[1] - 90.0);
+  for (double& angle : a) {
+    if (std::fabs(angle) < 1e-9) angle = 0.0;  // no -0.0 or rounding dust at zero
+  }
   return a;
 }
 
@@ -75,7 +78,7 @@ Status ArmKinematics::StatusOf(const Axes& axes) const {
   const double cx1 = g.c2 * std::sin(q[1]) + k * std::sin(q[1] + q[2] + psi3) + g.a1;
   Status status;
   if (cx1 < 0) status.s |= 1;
-  if (Wrap(q[2] + psi3) < 0) status.s |= 2;
+  if (Wrap(q[2] + psi3) >= 0) status.s |= 2;
   if (axes[4] < 0) status.s |= 4;
   for (int i = 0; i < 6; ++i) {
     if (axes[static_cast<size_t>(i)] < 0) status.t |= 1 << i;
@@ -159,7 +162,8 @@ std::optional<Axes> ArmKinematics::Inverse(const Transform& flange, const Axes& 
       for (int turns = -2; turns <= 2; ++turns) {
         const double angle = solution[i] + 360.0 * turns;
         if (angle < limits_.low[i] - kLimitSlack || angle > limits_.high[i] + kLimitSlack) continue;
-        if (t && ((*t >> i & 1) != 0) != (angle < 0)) continue;
+        // An angle at 0 (within rounding) satisfies either sign of the turn.
+        if (t && std::fabs(angle) > kLimitSlack && ((*t >> i & 1) != 0) != (angle < 0)) continue;
         if (std::isnan(nearest) || std::fabs(angle - start[i]) < std::fabs(nearest - start[i]))
           nearest = angle;
       }

@@ -12,7 +12,8 @@
 //
 // Status S (what the position alone leaves open):
 //   bit 0  1 when the wrist centre lies behind axis 1 (overhead area)
-//   bit 1  1 when the elbow is bent the other way (A3 plus the elbow-offset angle below 0)
+//   bit 1  1 when the elbow is up, the usual way (A3 plus the elbow-offset angle at or above
+//          0); 0 with the elbow bent the other way
 //   bit 2  1 when A5 < 0 (wrist flipped)
 // Turn T: bit i-1 is 1 when axis i stands below 0 degrees.
 #include <array>
