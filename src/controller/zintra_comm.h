@@ -124,7 +124,8 @@ class cZintraComm {
   // Hands every queued notification to the owner. Call it when EventDescriptor() is readable,
   // or from a timer.
   void ProcessEvents();
-  // The connection's socket descriptor (-1 while there is none).
+  // The connection's socket descriptor (-1 while there is none). It changes when the link
+  // reconnects; a GUI that watches it should look again after each call, or poll on a timer.
   int EventDescriptor() const { return connection_.native_handle(); }
 
   const std::map<std::string, InfoRegistration>& InfoRegistrations() const {
