@@ -239,6 +239,12 @@ void Editor::closeEvent(QCloseEvent* e) {
   QWidget::closeEvent(e);
 }
 
+void Editor::YieldToHmi() {
+  setWindowFlag(Qt::WindowStaysOnTopHint, false);
+  show();
+  lower();
+}
+
 void Editor::EndProgram() {
   if (ended_) return;
   if (program_->loaded() && HasChanges(*program_)) SaveProgram();

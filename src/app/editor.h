@@ -50,6 +50,8 @@ class Editor : public QWidget, public NavigationHost, public FileDialogHost {
   // `EndProgram`: saves when needed, closes the link, removes the temporary folder, then
   // `on_end` quits.
   void EndProgram();
+  // `YieldToHmi`: the window gives up the front for the operator interface.
+  void YieldToHmi();
 
   // Keys.
   void MenuKeyPressed(int i);

@@ -33,7 +33,11 @@ void KeyMapOverlay::paintEvent(QPaintEvent*) {
     p.setPen(Qt::black);
     p.setBrush(QColor(255, 230, 80));
     p.drawRoundedRect(box, 4, 4);
-    p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, label.text);
+    // A narrow key gets its name on two lines ("Ctrl+" above "F1").
+    QString text = label.text;
+    if (QFontMetrics(bold).horizontalAdvance(text) > box.width() - 4)
+      text.replace(QLatin1Char('+'), QStringLiteral("+\n"));
+    p.drawText(box, Qt::AlignCenter, text);
   }
   // The view's keys in a panel in the middle.
   const QFontMetrics metrics(bold);

@@ -86,6 +86,42 @@ class FileDialogTest : public QObject {
     QCOMPARE(f.LastMessage(3), QStringLiteral("OK"));
   }
 
+  void ControllerProgramsAndThePendantChannel() {
+    TempDir cell;
+    std::filesystem::copy(std::filesystem::path(VELMORA_SHARE_DIR) / "demo" / "cell", cell.path(),
+                          std::filesystem::copy_options::recursive);
+    Simulator simulator(cell.path());
+    if (!simulator.running()) QSKIP("zevo_hmi_sim is not built");
+    GuiFixture f;
+    f.Start(simulator.address());
+    selDat* dialog = f.editor().file_dialog();
+    QVERIFY(dialog->IsConnected());
+    const QStringList entries = Entries(*dialog);
+    QVERIFY2(entries.contains(QStringLiteral("weld_seam.src"), Qt::CaseInsensitive),
+             qPrintable(entries.join(' ')));
+    for (const QString& name : entries) {
+      QVERIFY2(!name.contains(QStringLiteral("teach_aid"), Qt::CaseInsensitive), qPrintable(name));
+      QVERIFY2(!name.contains(QStringLiteral("axis_test"), Qt::CaseInsensitive), qPrintable(name));
+    }
+    QVERIFY(!dialog->dirBox()->isVisible());
+    // Choosing with the arrow keys shows the program's controller path.
+    QListWidget* list = dialog->FileListe();
+    list->setFocus();
+    list->setCurrentRow(0);
+    while (!list->currentItem()->text().startsWith(QStringLiteral("weld"), Qt::CaseInsensitive))
+      QTest::keyClick(list, Qt::Key_Down);
+    QVERIFY2(dialog->InfoLbl()->text().contains(QStringLiteral("\\weld_seam"), Qt::CaseInsensitive),
+             qPrintable(dialog->InfoLbl()->text()));
+    QVERIFY(f.Screenshot(QStringLiteral("file_dialog_controller")));
+    QTest::keyClick(list, Qt::Key_Return);
+    QVERIFY(f.program->loaded());
+    QCOMPARE(f.LastMessage(2), QStringLiteral("Load"));
+
+    // Status key 4 pressed on the pendant clears the message list.
+    QVERIFY(simulator.Ctl("key 132"));
+    QTRY_COMPARE(f.MessageTexts(0).size(), 0);
+  }
+
   void ALoadFillsTheProgressBars() {
     GuiFixture f;
     f.WriteProgram("long", MotionProgram("long", 300));

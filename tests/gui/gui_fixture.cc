@@ -94,6 +94,12 @@ Simulator::Simulator(const std::filesystem::path& cell) {
   // The pipe stays open so that the simulator never writes into a closed one.
 }
 
+bool Simulator::Ctl(const std::string& args) const {
+  const std::string command = std::string(VELMORA_BINARY_DIR) + "/src/sim/zevo_hmi_sim ctl " +
+                              address_ + " " + args + " > /dev/null 2>&1";
+  return std::system(command.c_str()) == 0;
+}
+
 Simulator::~Simulator() {
   if (pid_ <= 0) return;
   kill(pid_, SIGTERM);

@@ -50,6 +50,8 @@ class Simulator {
   explicit Simulator(const std::filesystem::path& cell);
   ~Simulator();
   bool running() const { return !address_.empty(); }
+  // `zevo_hmi_sim ctl ADDRESS args`: true when it succeeded.
+  bool Ctl(const std::string& args) const;
   const std::string& address() const { return address_; }
 
  private:

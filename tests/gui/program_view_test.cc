@@ -177,6 +177,18 @@ class ProgramViewTest : public QObject {
                                          : "no focus");
   }
 
+  void F1ShowsTheKeyMap() {
+    GuiFixture f;
+    LoadTwelve(f);
+    QWidget* key_map = f.editor().findChild<QWidget*>(QStringLiteral("KeyMap"));
+    QVERIFY(key_map && !key_map->isVisible());
+    QTest::keyClick(f.editor().view(), Qt::Key_F1);
+    QVERIFY(key_map->isVisible());
+    QVERIFY(f.Screenshot(QStringLiteral("key_map")));
+    QTest::keyClick(key_map, Qt::Key_Escape);
+    QVERIFY(!key_map->isVisible());
+  }
+
   void AltAndADigitOpenAMenuKey() {
     GuiFixture f;
     LoadTwelve(f);
