@@ -3,6 +3,9 @@
 // first record highlighted.
 #include <benchmark/benchmark.h>
 
+// Built without the desktop application (VELMORA_GUI=OFF) this program has nothing to measure.
+#if __has_include(<QApplication>)
+
 #include <QApplication>
 #include <QListWidget>
 #include <chrono>
@@ -129,3 +132,5 @@ BENCHMARK(BM_FullLoad)->UseManualTime()->Unit(benchmark::kMillisecond)->Iteratio
 
 }  // namespace
 }  // namespace velmora
+
+#endif  // __has_include(<QApplication>)
