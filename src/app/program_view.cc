@@ -12,6 +12,8 @@ namespace {
 const QColor kCyan(0, 255, 255);
 const QColor kSilver(192, 192, 192);
 const QColor kRed(255, 0, 0);
+// Lines of a screenful of the view, as a load shows them early.
+constexpr int kScreenLines = 38;
 
 // The program text as the view shows it: every CR LF, and a lone CR, is one line break.
 QString ViewLines(std::string_view bytes, std::vector<int>* crlf) {
@@ -50,6 +52,7 @@ ProgramView::ProgramView(QWidget* parent, const Twips& twips) : QPlainTextEdit(p
 }
 
 void ProgramView::SetViewText(std::string_view view_text) {
+  setUpdatesEnabled(true);
   crlf_.clear();
   early_length_ = 0;
   highlight_length_ = block_length_ = 0;
@@ -58,13 +61,17 @@ void ProgramView::SetViewText(std::string_view view_text) {
 }
 
 void ProgramView::AppendEarly(std::string_view display_text) {
+  // The first screenful is drawn once, when it is complete, not once per record.
+  if (early_length_ == 0) setUpdatesEnabled(false);
   QTextCursor end(document());
   end.movePosition(QTextCursor::End);
   end.insertText(ViewLines(display_text, nullptr));
   early_length_ += static_cast<int>(display_text.size());
+  if (document()->blockCount() > kScreenLines) setUpdatesEnabled(true);
 }
 
 void ProgramView::Clear() {
+  setUpdatesEnabled(true);
   crlf_.clear();
   early_length_ = 0;
   highlight_start_ = highlight_length_ = block_start_ = block_length_ = 0;
