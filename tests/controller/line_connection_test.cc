@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "base/strings.h"
+#include "support/test_support.h"
 
 namespace velmora {
 namespace {
@@ -164,17 +165,8 @@ TEST_F(LineConnectionTest, SilentServerTimesOutAndLateAnswersAreDropped) {
 }
 
 TEST_F(LineConnectionTest, NobodyListening) {
-  int fd = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in addr{};
-  addr.sin_family = AF_INET;
-  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-  socklen_t length = sizeof addr;
-  getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &length);
-  close(fd);
   std::string reason;
-  EXPECT_FALSE(connection_.Connect("127.0.0.1:" + std::to_string(ntohs(addr.sin_port)),
-                                   milliseconds(1000), &reason));
+  EXPECT_FALSE(connection_.Connect(test::DeadLoopbackAddress(), milliseconds(1000), &reason));
   EXPECT_TRUE(reason.starts_with("cannot connect to 127.0.0.1:")) << reason;
   EXPECT_FALSE(connection_.Connect("nonsense", milliseconds(1000), &reason));
   EXPECT_TRUE(Contains(reason, "malformed controller address")) << reason;

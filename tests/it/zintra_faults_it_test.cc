@@ -7,24 +7,12 @@
 #include "base/strings.h"
 #include "controller/controller_link.h"
 #include "it/client_fixture.h"
+#include "support/test_support.h"
 
 namespace velmora::it {
 namespace {
 
 using std::chrono::milliseconds;
-
-// A loopback address where nothing listens.
-std::string DeadAddress() {
-  int fd = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in addr{};
-  addr.sin_family = AF_INET;
-  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-  socklen_t length = sizeof addr;
-  getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &length);
-  close(fd);
-  return "127.0.0.1:" + std::to_string(ntohs(addr.sin_port));
-}
 
 TEST_F(ClientTest, DelayBeyondTheTimeOutFailsThatCallOnly) {
   ASSERT_EQ(sim_.Ctl({"fault", "delay", "600"}).exit_code, 0);
@@ -92,7 +80,7 @@ TEST_F(ClientTest, ServerOffReleasesTheLinkForGood) {
 
 TEST(ZintraWithoutController, NothingListeningMeansDisk) {
   ZintraOwner owner;
-  cZintraComm client(DeadAddress());
+  cZintraComm client(test::DeadLoopbackAddress());
   ASSERT_TRUE(client.Init(&owner));
   EXPECT_TRUE(client.ZintraIsConnected());
   const auto start = Clock::now();
@@ -103,7 +91,7 @@ TEST(ZintraWithoutController, NothingListeningMeansDisk) {
   EXPECT_FALSE(client.ShowVar("$PRO_STATE1", text));
 
   AppContext context;
-  cZintraComm other(DeadAddress());
+  cZintraComm other(test::DeadLoopbackAddress());
   EXPECT_FALSE(AttachController(context, other, &owner));
   EXPECT_EQ(context.zintra, &other);
   EXPECT_FALSE(context.ShowVar("$PRO_STATE1", &text));

@@ -1,5 +1,10 @@
 #include "support/test_support.h"
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -31,6 +36,18 @@ std::string ReadBytes(const std::filesystem::path& file) {
   std::ostringstream s;
   s << in.rdbuf();
   return s.str();
+}
+
+std::string DeadLoopbackAddress() {
+  int fd = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in addr{};
+  addr.sin_family = AF_INET;
+  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
+  socklen_t length = sizeof addr;
+  getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &length);
+  close(fd);
+  return "127.0.0.1:" + std::to_string(ntohs(addr.sin_port));
 }
 
 std::string Crlf(const std::string& lf_text) {

@@ -22,6 +22,9 @@ class TempDir {
 // Reads a whole file as bytes; empty if missing.
 std::string ReadBytes(const std::filesystem::path& file);
 
+// "127.0.0.1:PORT" of a loopback port where nothing listens (bound once, then freed).
+std::string DeadLoopbackAddress();
+
 // Turns "\n" line ends into CR LF, so fixtures can be written as plain literals.
 std::string Crlf(const std::string& lf_text);
 
