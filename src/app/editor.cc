@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "app/input_frame.h"
 #include "app/key_codes.h"
 #include "app/key_map_overlay.h"
 #include "app/message_list_view.h"
@@ -84,6 +85,8 @@ void Editor::BuildWidgets() {
   list_->setGeometry(twips_.rect(600, 4950, 8940, 1400));
   status_ = new StatusBar(this, twips_);
   search_ = new SearchFrame(this, twips_);
+  input_ = new InputFrame(this, twips_);
+  SetInputFrame(input_, input_->Box(0));
   file_dialog_ = new selDat(this, twips_.scale(), *context_, *this, switches_.ConnectSwitch);
   key_map_ = new KeyMapOverlay(this);
   pendant_ = new PendantKeys;
@@ -121,6 +124,13 @@ void Editor::BuildWidgets() {
       navigation_.KeyReleased(k.code, k.shift);
     };
   }
+  input_->on_enter = [this] {
+    if (flags_.ManualShiftActive) ApplyManualShift();
+  };
+  input_->on_escape = [this] {
+    if (flags_.ManualShiftActive) CancelManualShift();
+  };
+  input_->on_box_left = [this](int index) { InputBoxLeft(index); };
   search_->text()->on_enter = [this] { SearchNext(); };
   search_->text()->on_escape = [this] { HideSearchFrame(); };
 

@@ -17,6 +17,8 @@
 #include "app/menus.h"
 #include "app/navigation.h"
 #include "app/twips.h"
+#include "commands/edit/clipboard.h"
+#include "commands/manualshift/manual_shift.h"
 #include "files/file_dialog_host.h"
 #include "geometry/tool_base_tables.h"
 
@@ -30,6 +32,7 @@ class OperatorDialogs;
 class Program;
 class ProgramView;
 class SearchFrame;
+class InputFrame;
 class StatusBar;
 class selDat;
 class KeyMapOverlay;
@@ -94,6 +97,11 @@ class Editor : public QWidget, public NavigationHost, public FileDialogHost {
   const std::string& path_Str() const { return output_folder_; }
   std::filesystem::path TEMP_PFAD_gu() const;
 
+  // Manual shift (the input frame with its six boxes).
+  void StartManualShift(ShiftMode mode);
+  void ApplyManualShift();
+  void CancelManualShift();
+
   // Panes of the commands of other families register here, so the status keys can reach them.
   void SetInputFrame(QWidget* frame, QWidget* first_field);
   void SetHotEditInfoFrame(QWidget* frame) { hot_edit_info_frame_ = frame; }
@@ -110,6 +118,13 @@ class Editor : public QWidget, public NavigationHost, public FileDialogHost {
   ProgramView* view() const { return view_; }
   DetailView& details() { return details_; }
   SearchFrame* search_frame() const { return search_; }
+  InputFrame* input_frame() const { return input_; }
+  // The input frame's state: 1 BASE, 2 WORLD, 3 TCP, 4 AXIS (hot edit: 1 to 3, 7 to 10); it
+  // keeps its last value when the frame closes.
+  int InputFrameState() const { return input_frame_state_; }
+  const ManualShiftState& manual_shift() const { return manual_shift_; }
+  // The program-wide clipboard of Copy and Cut; it outlives Close and Open.
+  const Clipboard& clipboard() const { return clipboard_; }
   MessageListView* message_list() const { return list_; }
   StatusBar* status_bar() const { return status_; }
   selDat* file_dialog() const { return file_dialog_; }
@@ -151,6 +166,12 @@ class Editor : public QWidget, public NavigationHost, public FileDialogHost {
  private:
   void BuildWidgets();
   void RegisterCommands();
+  void RegisterEditCommands();
+  void RegisterManualShiftCommands();
+  bool EditAllowed() const;
+  void AfterRecordsChanged();
+  void CloseManualShift();
+  void InputBoxLeft(int index);
   void MenuItemChosen(const std::string& id);
   void AfterPopup();
   void ShowModeText();
@@ -183,6 +204,7 @@ class Editor : public QWidget, public NavigationHost, public FileDialogHost {
   DetailView details_;
   ProgramView* view_ = nullptr;
   SearchFrame* search_ = nullptr;
+  InputFrame* input_ = nullptr;
   MessageListView* list_ = nullptr;
   StatusBar* status_ = nullptr;
   selDat* file_dialog_ = nullptr;
@@ -194,6 +216,11 @@ class Editor : public QWidget, public NavigationHost, public FileDialogHost {
   QWidget* input_first_field_ = nullptr;
   QWidget* hot_edit_info_frame_ = nullptr;
   std::string last_search_text_;
+  Clipboard clipboard_;
+  ManualShiftState manual_shift_;
+  int input_frame_state_ = 0;
+  int last_input_box_ = 0;       // the box the operator was in last
+  bool checking_input_ = false;  // a box check runs (and may move the focus itself)
   ToolBaseLimits limits_{16, 16};
   int output_kind_ = 0;        // `Ausgabe_art`: 0 printer, 1 display, 2 file
   std::string output_folder_;  // `path_Str`, ending with "/" when set

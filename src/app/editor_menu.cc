@@ -109,13 +109,6 @@ void Editor::RegisterCommands() {
   commands_.Register("ShowVersion", [this] { ShowVersion(); });
   commands_.Register("ShowKeyMap", [this] { ShowKeyMap(); });
   commands_.Register("ShowSearchFrame", [this] { ShowSearchFrame(); });
-  commands_.Register("SelectAll", [this] {
-    if (!program_->loaded()) return;
-    navigation_.BlockMode = true;
-    view_->setFocus();
-    navigation_.BlockMode = false;
-    navigation_.SelectAll();
-  });
   commands_.Register("FileDialogOk", [this] {
     keys_.SoftKey(6)->setEnabled(false);
     file_dialog_->OkBtn_Click();
@@ -123,6 +116,8 @@ void Editor::RegisterCommands() {
   commands_.Register("StepBack", [this] { StepBack(); });
   commands_.Register("AdvanceStep", [this] { AdvanceStep(); });
   commands_.Register("EndReferenceShift", [this] { EndReferenceShift(); });
+  RegisterEditCommands();
+  RegisterManualShiftCommands();
   commands_.Register("ReadToolBaseLimits", [this] {
     ZintraVars controller(*context_);
     limits_ = ReadToolBaseLimits(&controller);

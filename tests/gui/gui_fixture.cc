@@ -184,6 +184,11 @@ QString GuiFixture::LastMessage(int column) const {
   return texts.isEmpty() ? QString() : texts.back();
 }
 
+QString GuiFixture::LastMessageNo() const {
+  const auto& lines = context->messages.lines();
+  return lines.empty() ? QString() : QString::fromStdString(lines.back().message_no);
+}
+
 bool GuiFixture::Screenshot(const QString& name, QWidget* popup) {
   if (QFontDatabase::families().isEmpty()) return false;
   QCoreApplication::processEvents();

@@ -82,6 +82,8 @@ class GuiFixture {
 
   QStringList MessageTexts(int column) const;
   QString LastMessage(int column) const;
+  // The area number ("110", "300") of the last message; the list does not show it.
+  QString LastMessageNo() const;
   // Saves the window (with an open popup menu drawn over it) as build/screenshots/NAME.png.
   // False when no font is installed, so that text would not render.
   bool Screenshot(const QString& name, QWidget* popup = nullptr);

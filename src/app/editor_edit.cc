@@ -1,0 +1,61 @@
+// The edit menu's record commands (Cut, Copy, Paste in path order and reversed, Delete, Select
+// all) and the file cleaning, reached from the menus, the view's shortcuts and the status keys.
+#include "app/editor.h"
+#include "app/program_view.h"
+#include "base/app_context.h"
+#include "commands/edit/clean_file.h"
+#include "commands/edit/clipboard_commands.h"
+#include "program/program.h"
+
+namespace velmora {
+
+// Records change only in a loaded program, between loads, and not under an open entry frame
+// whose range would no longer match them.
+bool Editor::EditAllowed() const {
+  return program_->loaded() && !loading_ && !flags_.ManualShiftActive;
+}
+
+// After Cut, Delete, Paste and Reverse path: the view shows the rebuilt program with the
+// current record marked and nothing marked as a block.
+void Editor::AfterRecordsChanged() {
+  navigation_.BlockMode = false;
+  navigation_.Disable_Block();
+  HighlightCurrentLine();
+}
+
+void Editor::RegisterEditCommands() {
+  commands_.Register("CopySections", [this] {
+    if (!EditAllowed()) return;
+    // Copying changes nothing: the block stays marked.
+    if (CopySections(*program_, clipboard_, navigation_.BlockMarked)) HighlightCurrentLine();
+  });
+  commands_.Register("CutSections", [this] {
+    if (EditAllowed() && CutSections(*program_, clipboard_, navigation_.BlockMarked))
+      AfterRecordsChanged();
+  });
+  commands_.Register("DeleteSections", [this] {
+    if (EditAllowed() && DeleteSections(*program_, navigation_.BlockMarked)) AfterRecordsChanged();
+  });
+  commands_.Register("PasteSections", [this] {
+    if (EditAllowed() && PasteSections(*program_, clipboard_)) AfterRecordsChanged();
+  });
+  commands_.Register("ReversePath", [this] {
+    if (EditAllowed() && ReversePath(*program_, clipboard_, navigation_.BlockMarked))
+      AfterRecordsChanged();
+  });
+  commands_.Register("SelectAll", [this] {
+    if (!EditAllowed()) return;
+    navigation_.BlockMode = true;
+    view_->setFocus();
+    navigation_.BlockMode = false;
+    navigation_.SelectAll();
+  });
+  commands_.Register("CleanFile", [this] {
+    if (EditAllowed()) CleanFile(*program_);
+  });
+  commands_.Register("CleanMaster", [this] {
+    if (EditAllowed()) CleanMaster(*program_);
+  });
+}
+
+}  // namespace velmora
