@@ -147,10 +147,22 @@ SourceUse::SourceUse(const Program& program) {
   for (int k = 1; k <= program.LineCount(); ++k) {
     upper_source_.append(ToUpper(program.Record(k).Text));
   }
+  const std::string_view text = upper_source_;
+  for (size_t at = 0; at < text.size();) {
+    if (!IsNameChar(text[at])) {
+      ++at;
+      continue;
+    }
+    size_t end = at;
+    while (end < text.size() && IsNameChar(text[end])) ++end;
+    words_.insert(text.substr(at, end - at));
+    at = end;
+  }
 }
 
 bool SourceUse::Uses(std::string_view name) const {
-  return Contains(upper_source_, ToUpper(name));
+  const std::string upper = ToUpper(name);
+  return words_.contains(upper) || Contains(upper_source_, upper);
 }
 
 bool RemoveDeclarationLine(std::string* text, std::string_view name) {

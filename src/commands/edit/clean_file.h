@@ -3,6 +3,7 @@
 // source uses any more, and resetting the data file's record of the last taught names.
 #include <string>
 #include <string_view>
+#include <unordered_set>
 
 namespace velmora {
 
@@ -13,10 +14,15 @@ class Program;
 class SourceUse {
  public:
   explicit SourceUse(const Program& program);
+  SourceUse(const SourceUse&) = delete;
+  SourceUse& operator=(const SourceUse&) = delete;
   bool Uses(std::string_view name) const;
 
  private:
   std::string upper_source_;
+  // Every word of the source (a run of letters, digits, "_" and "$"): a name that is one is
+  // used without a search through the whole text.
+  std::unordered_set<std::string_view> words_;
 };
 
 // Removes from `text` the line that declares `name` (compared in upper case: the name as a

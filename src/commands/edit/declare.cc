@@ -38,38 +38,55 @@ bool Declares(std::string_view section, std::string_view name) {
   return false;
 }
 
-void DeclarePoint(Program& program, std::string_view declaration) {
-  const std::string name = NameOf(declaration);
-  if (name.empty() || Declares(program.DatPositions, name)) return;
-  AppendPositionDecl(program, declaration);
+DeclaredNames::DeclaredNames(const Program& program) {
+  for (std::string_view section = program.DatPositions; !section.empty();) {
+    std::string name = DeclaredName(PopLine(section));
+    if (!name.empty()) points_.insert(std::move(name));
+  }
+  for (std::string_view section = program.DatMotion; !section.empty();) {
+    std::string name = DeclaredName(PopLine(section));
+    if (!name.empty()) data_.insert(std::move(name));
+  }
 }
 
-void DeclareMotionData(Program& program, std::string_view lines) {
+void DeclarePoint(Program& program, DeclaredNames& declared, std::string_view declaration) {
+  std::string name = NameOf(declaration);
+  if (name.empty() || declared.HasPoint(name)) return;
+  // A value that is neither a position nor axis values is listed and not declared.
+  if (AppendPositionDecl(program, declaration)) declared.AddPoint(std::move(name));
+}
+
+void DeclareMotionData(Program& program, DeclaredNames& declared, std::string_view lines) {
   while (!lines.empty()) {
     const std::string line = Trim(PopLine(lines));
-    const std::string name = NameOf(line);
-    if (name.empty() || !Contains(line, "=") || Declares(program.DatMotion, name)) continue;
+    std::string name = NameOf(line);
+    if (name.empty() || !Contains(line, "=") || declared.HasMotionData(name)) continue;
     if (name.starts_with("F")) {
       AppendDeclaration(program.DatMotion, "DECL FDAT ", line);
     } else if (name.starts_with("PP")) {
       AppendDeclaration(program.DatMotion, "DECL PDAT ", line);
     } else if (name.starts_with("LC")) {
       AppendDeclaration(program.DatMotion, "DECL LDAT ", line);
+    } else {
+      continue;
     }
+    declared.AddMotionData(std::move(name));
   }
 }
 
-void RestoreUserMotionData(Program& program, const LineRecord& record) {
+void RestoreUserMotionData(Program& program, DeclaredNames& declared, const LineRecord& record) {
   if (record.Syntax != 1 || !StartsWith(record.Text, ";FOLD")) return;
   std::string_view lines = record.MotionData;
   const std::string motion = Trim(PopLine(lines));
   const std::string frame = Trim(PopLine(lines));
   const bool pdat = Contains(ToUpper(record.Text), "PDAT_ACT");
-  if (!NameOf(motion).empty() && !Declares(program.DatMotion, NameOf(motion))) {
+  if (std::string name = NameOf(motion); !name.empty() && !declared.HasMotionData(name)) {
     AppendDeclaration(program.DatMotion, pdat ? "DECL PDAT " : "DECL LDAT ", motion);
+    declared.AddMotionData(std::move(name));
   }
-  if (!NameOf(frame).empty() && !Declares(program.DatMotion, NameOf(frame))) {
+  if (std::string name = NameOf(frame); !name.empty() && !declared.HasMotionData(name)) {
     AppendDeclaration(program.DatMotion, "DECL FDAT ", frame);
+    declared.AddMotionData(std::move(name));
   }
 }
 

@@ -53,7 +53,7 @@ std::string RenamePoint(Program& program, LineRecord& record, std::string& name,
   name = names.NextPoint(record.Syntax);
   declaration = name + "=" + std::string(value);
   RenamePointInSection(old_name, name, record);
-  DeclarePoint(program, declaration);
+  DeclarePoint(program, names.declared(), declaration);
   return old_name;
 }
 
@@ -62,7 +62,8 @@ std::string RenamePoint(Program& program, LineRecord& record, std::string& name,
 PasteNames::PasteNames(const Program& program, std::string_view letter)
     : letter_(letter),
       next_point_(NextPointNumber(program, letter)),
-      data_(NextMotionDataNumbers(program)) {}
+      data_(NextMotionDataNumbers(program)),
+      declared_(program) {}
 
 std::string PasteNames::NextPoint(int syntax) {
   return (syntax == 2 ? "X" : "") + letter_ + std::to_string(next_point_++);
@@ -84,14 +85,14 @@ LineRecord RenamedMotion(Program& program, const LineRecord& base, std::string_v
   if (record.Syntax == 2) {
     if (!record.MotionData.empty()) {
       RenameMotionData(old1, record.Point1Name, names.data(), record, MotionDataSlot::kFirst);
-      DeclareMotionData(program, record.MotionData);
+      DeclareMotionData(program, names.declared(), record.MotionData);
     }
     if (!record.MotionData2.empty()) {
       RenameMotionData(old2, record.Point2Name, names.data(), record, MotionDataSlot::kSecond);
-      DeclareMotionData(program, record.MotionData2);
+      DeclareMotionData(program, names.declared(), record.MotionData2);
     }
   } else {
-    RestoreUserMotionData(program, record);
+    RestoreUserMotionData(program, names.declared(), record);
   }
   FixHomeFrameReference(record, old1);
   ParseFoldHeader(record.Text, record);
@@ -104,18 +105,18 @@ LineRecord UnchangedCopy(const LineRecord& entry) {
   return record;
 }
 
-void DeclareOwnData(Program& program, const LineRecord& entry) {
+void DeclareOwnData(Program& program, const LineRecord& entry, DeclaredNames& declared) {
   if (!entry.Point1Name.empty() && !IsHome(entry.Point1Name)) {
-    DeclarePoint(program, entry.Point1Decl);
+    DeclarePoint(program, declared, entry.Point1Decl);
   }
   if (!entry.Point2Name.empty() && !IsHome(entry.Point2Name)) {
-    DeclarePoint(program, entry.Point2Decl);
+    DeclarePoint(program, declared, entry.Point2Decl);
   }
   if (entry.Syntax == 2) {
-    DeclareMotionData(program, entry.MotionData);
-    DeclareMotionData(program, entry.MotionData2);
+    DeclareMotionData(program, declared, entry.MotionData);
+    DeclareMotionData(program, declared, entry.MotionData2);
   } else {
-    RestoreUserMotionData(program, entry);
+    RestoreUserMotionData(program, declared, entry);
   }
 }
 
@@ -129,11 +130,14 @@ int PasteInsertionPoint(const Program& program) {
 void InsertPasted(Program& program, int after, std::vector<LineRecord> records) {
   const int count = static_cast<int>(records.size());
   InsertRecords(program, after, std::move(records));
+  // The data sections stay as they are while the inserted records are read again, so one index
+  // of them serves every record.
+  const MotionLookups lookups(program, count > 1);
   for (int k = after + 1; k <= after + count; ++k) {
     LineRecord& record = program.Record(k);
     if (!IsPathMotion(record)) continue;
     record.Parsed = false;
-    ParseMotionRecord(program, k);
+    ParseMotionRecord(program, record, lookups);
     record.Pos1 = CartesianComponents(ToUpper(record.Point1Decl));
   }
   if (program.CurrentLine < 2) program.CurrentLine = 2;

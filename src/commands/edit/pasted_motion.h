@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "commands/edit/declare.h"
 #include "commands/edit/new_names.h"
 #include "program/line_record.h"
 
@@ -19,11 +20,13 @@ class PasteNames {
   PasteNames(const Program& program, std::string_view letter);
   std::string NextPoint(int syntax);
   MotionDataCounters& data() { return data_; }
+  DeclaredNames& declared() { return declared_; }
 
  private:
   std::string letter_;
   int next_point_;
   MotionDataCounters data_;
+  DeclaredNames declared_;
 };
 
 // A copy of `base` that moves to a new point of value `value` (the text inside the braces'
@@ -36,7 +39,7 @@ LineRecord RenamedMotion(Program& program, const LineRecord& base, std::string_v
 LineRecord UnchangedCopy(const LineRecord& entry);
 
 // Declares the entry's own points and motion data where they are missing (a Cut removed them).
-void DeclareOwnData(Program& program, const LineRecord& entry);
+void DeclareOwnData(Program& program, const LineRecord& entry, DeclaredNames& declared);
 
 // The record after which a paste inserts: the current record, or the one before the closing
 // END so that nothing lands behind it.

@@ -95,7 +95,7 @@ bool ReversePath(Program& program, const Clipboard& clipboard, bool block_marked
              !named_points) {
     // A cut path put back into a program without points: the entries keep their own names.
     for (int j = n - 1; j >= 0; --j) {
-      DeclareOwnData(program, c[j]);
+      DeclareOwnData(program, c[j], names.declared());
       inserted.push_back(UnchangedCopy(c[j]));
     }
     k = -1;
