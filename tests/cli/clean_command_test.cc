@@ -2,12 +2,8 @@
 // master declarations.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <sstream>
-
 #include "base/strings.h"
-#include "cli/subcommands.h"
-#include "support/test_support.h"
+#include "cli/in_process_cli.h"
 
 namespace velmora {
 namespace {
@@ -34,30 +30,9 @@ constexpr const char* kDat =
     "DECL AXIS XHOME1={A1 0.0,A2 -90.0,A3 90.0,A4 0.0,A5 0.0,A6 0.0}\r\n"
     "ENDDAT\r\n";
 
-class CleanCommand : public ::testing::Test {
+class CleanCommand : public test::InProcessCli {
  protected:
-  CleanCommand() {
-    setenv("VELMORA_HOME", (dir_.path() / "home").c_str(), 1);
-    setenv("XDG_TEMPLATES_DIR", (dir_.path() / "templates").c_str(), 1);
-    src_ = dir_.Write("in/CLEANME.src", kSrc).string();
-    dir_.Write("in/CLEANME.dat", kDat);
-    out_ = (dir_.path() / "out").string();
-    fs::create_directories(out_);
-  }
-  int Run(std::vector<std::string> args) {
-    args.insert(args.begin(), "velmora-cli");
-    std::vector<const char*> argv;
-    for (const std::string& a : args) argv.push_back(a.c_str());
-    std::ostringstream out, err;
-    int code = cli::RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
-    out_text_ = out.str();
-    err_ = err.str();
-    return code;
-  }
-  std::string Dat() const { return test::ReadBytes(fs::path(out_) / "CLEANME.dat"); }
-
-  test::TempDir dir_;
-  std::string src_, out_, out_text_, err_;
+  CleanCommand() : InProcessCli("CLEANME", kSrc, kDat) {}
 };
 
 TEST_F(CleanCommand, CleanRemovesUnusedPointsAndMotionDataButNotMasters) {

@@ -1,42 +1,18 @@
 // velmora-cli shift and mirror, run in-process on the geometry fixture program.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <sstream>
-
 #include "base/strings.h"
-#include "cli/subcommands.h"
+#include "cli/in_process_cli.h"
 #include "geometry/shift_fixture.h"
-#include "support/test_support.h"
 
 namespace velmora {
 namespace {
 
 namespace fs = std::filesystem;
 
-class ShiftMirrorCommand : public ::testing::Test {
+class ShiftMirrorCommand : public test::InProcessCli {
  protected:
-  ShiftMirrorCommand() {
-    setenv("VELMORA_HOME", (dir_.path() / "home").c_str(), 1);
-    setenv("XDG_TEMPLATES_DIR", (dir_.path() / "templates").c_str(), 1);
-    src_ = dir_.Write("in/SHIFTFIX.src", test::kShiftSrc).string();
-    dir_.Write("in/SHIFTFIX.dat", test::kShiftDat);
-    out_ = (dir_.path() / "out").string();
-    fs::create_directories(out_);
-  }
-  int Run(std::vector<std::string> args) {
-    args.insert(args.begin(), "velmora-cli");
-    std::vector<const char*> argv;
-    for (const std::string& a : args) argv.push_back(a.c_str());
-    std::ostringstream out, err;
-    int code = cli::RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
-    err_ = err.str();
-    return code;
-  }
-  std::string Dat() const { return test::ReadBytes(fs::path(out_) / "SHIFTFIX.dat"); }
-
-  test::TempDir dir_;
-  std::string src_, out_, err_;
+  ShiftMirrorCommand() : InProcessCli("SHIFTFIX", test::kShiftSrc, test::kShiftDat) {}
 };
 
 TEST_F(ShiftMirrorCommand, ShiftWritesThePairAndListsTheMessages) {

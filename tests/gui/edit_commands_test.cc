@@ -14,23 +14,6 @@
 namespace velmora::test {
 namespace {
 
-void MoveTo(GuiFixture& f, int record) {
-  Program& p = *f.program;
-  ProgramView* view = f.editor().view();
-  view->setFocus();
-  while (p.CurrentLine != record) {
-    const int from = p.CurrentLine;
-    QTest::keyClick(view, record > from ? Qt::Key_Down : Qt::Key_Up);
-    QVERIFY(p.CurrentLine != from);
-  }
-}
-
-int RecordOfPoint(const Program& p, const std::string& name) {
-  for (int k = 1; k <= p.LineCount(); ++k)
-    if (p.Record(k).Point1Name == name) return k;
-  return 0;
-}
-
 // The area numbers of the messages listed since `from` lines were in the list.
 QStringList NumbersSince(const GuiFixture& f, size_t from) {
   QStringList numbers;
@@ -60,7 +43,7 @@ class EditCommandsTest : public QObject {
     const std::string p2 = ValueAfterEquals(p.Record(RecordOfPoint(p, "XP2")).Point1Decl);
 
     // Block XP1 .. the record after XP2: Copy takes all but the last.
-    MoveTo(f, RecordOfPoint(p, "XP1"));
+    f.MoveTo(RecordOfPoint(p, "XP1"));
     QTest::simulateEvent(view, true, Qt::Key_Shift, Qt::ShiftModifier, {}, false);
     for (int i = 0; i < 2; ++i) {
       QTest::simulateEvent(view, true, Qt::Key_Down, Qt::ShiftModifier, {}, false);
@@ -73,7 +56,7 @@ class EditCommandsTest : public QObject {
 
     // Reversed after XP6: the path XP2 then XP1, on new points with the copied values.
     const int xp6 = RecordOfPoint(p, "XP6");
-    MoveTo(f, xp6);
+    f.MoveTo(xp6);
     const int count = p.LineCount();
     f.ChooseMenuItem(1, {"mnuPaste", "mnuRevPath"});
     QCOMPARE(f.LastMessageNo(), QStringLiteral("122"));
@@ -96,7 +79,7 @@ class EditCommandsTest : public QObject {
 
     // Ctrl+X cuts the current record; Backspace on a status key and Del in the view delete.
     // Cut and Delete clean the data file after them.
-    MoveTo(f, xp6 + 1);
+    f.MoveTo(xp6 + 1);
     size_t listed = f.context->messages.lines().size();
     QTest::keyClick(view, Qt::Key_X, Qt::ControlModifier);
     QCOMPARE(NumbersSince(f, listed), QStringList({"100", "220", "230"}));

@@ -87,13 +87,10 @@ class FileDialogTest : public QObject {
   }
 
   void ControllerProgramsAndThePendantChannel() {
-    TempDir cell;
-    std::filesystem::copy(std::filesystem::path(VELMORA_SHARE_DIR) / "demo" / "cell", cell.path(),
-                          std::filesystem::copy_options::recursive);
-    Simulator simulator(cell.path());
-    if (!simulator.running()) QSKIP("zevo_hmi_sim is not built");
+    DemoController controller;
+    if (!controller.running()) QSKIP("zevo_hmi_sim is not built");
     GuiFixture f;
-    f.Start(simulator.address());
+    f.Start(controller.address());
     selDat* dialog = f.editor().file_dialog();
     QVERIFY(dialog->IsConnected());
     const QStringList entries = Entries(*dialog);
@@ -118,7 +115,7 @@ class FileDialogTest : public QObject {
     QCOMPARE(f.LastMessage(2), QStringLiteral("Load"));
 
     // Status key 4 pressed on the pendant clears the message list.
-    QVERIFY(simulator.Ctl("key 132"));
+    QVERIFY(controller.Ctl("key 132"));
     QTRY_COMPARE(f.MessageTexts(0).size(), 0);
   }
 

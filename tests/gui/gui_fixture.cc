@@ -14,6 +14,7 @@
 #include <regex>
 
 #include "app/message_list_view.h"
+#include "app/program_view.h"
 #include "base/language.h"
 #include "files/sel_dat.h"
 
@@ -106,6 +107,18 @@ Simulator::~Simulator() {
   waitpid(pid_, nullptr, 0);
 }
 
+DemoController::DemoController() {
+  std::filesystem::copy(std::filesystem::path(VELMORA_SHARE_DIR) / "demo" / "cell", cell_.path(),
+                        std::filesystem::copy_options::recursive);
+  simulator_ = std::make_unique<Simulator>(cell_.path());
+}
+
+int RecordOfPoint(const Program& program, const std::string& name) {
+  for (int k = 1; k <= program.LineCount(); ++k)
+    if (program.Record(k).Point1Name == name) return k;
+  return 0;
+}
+
 GuiFixture::GuiFixture() {
   setenv("VELMORA_HOME", (dir.path() / "home").c_str(), 1);
   setenv("XDG_TEMPLATES_DIR", (dir.path() / "templates").c_str(), 1);
@@ -156,6 +169,16 @@ void GuiFixture::ChooseMenuItem(int menu_key, const std::vector<std::string>& pa
     QTest::keyClick(menu, action->menu() ? Qt::Key_Right : Qt::Key_Return);
   }
   QCoreApplication::processEvents();
+}
+
+void GuiFixture::MoveTo(int record) {
+  ProgramView* view = editor_->view();
+  view->setFocus();
+  while (program->CurrentLine != record) {
+    const int from = program->CurrentLine;
+    QTest::keyClick(view, record > from ? Qt::Key_Down : Qt::Key_Up);
+    QVERIFY(program->CurrentLine != from);
+  }
 }
 
 void GuiFixture::LoadFromDialog(const QString& entry) {

@@ -59,6 +59,23 @@ class Simulator {
   std::string address_;
 };
 
+// The simulator serving a copy of the demo cell (demo/cell) in a temporary folder.
+class DemoController {
+ public:
+  DemoController();
+  bool running() const { return simulator_ && simulator_->running(); }
+  std::string address() const { return simulator_ ? simulator_->address() : std::string(); }
+  bool Ctl(const std::string& args) const { return simulator_ && simulator_->Ctl(args); }
+  const std::filesystem::path& cell() const { return cell_.path(); }
+
+ private:
+  TempDir cell_;
+  std::unique_ptr<Simulator> simulator_;
+};
+
+// The first record whose point is `name`; 0 when there is none.
+int RecordOfPoint(const Program& program, const std::string& name);
+
 class GuiFixture {
  public:
   GuiFixture();
@@ -77,6 +94,8 @@ class GuiFixture {
   // Opens the popup of a menu key with the pendant and chooses the items in `path` (ids such
   // as "mnuPrint", "mnuaktuelle") with the cursor keys and Enter.
   void ChooseMenuItem(int menu_key, const std::vector<std::string>& path);
+  // Makes `record` current with Up and Down in the program view.
+  void MoveTo(int record);
   // Chooses `entry` in the file dialog's list with the keyboard and presses Enter.
   void LoadFromDialog(const QString& entry);
 

@@ -15,12 +15,6 @@
 namespace velmora::test {
 namespace {
 
-int RecordOfPoint(const Program& p, const std::string& name) {
-  for (int k = 1; k <= p.LineCount(); ++k)
-    if (p.Record(k).Point1Name == name) return k;
-  return 0;
-}
-
 Pose6 PointOf(const Program& p, const std::string& name) {
   return ParseFrameText(p.Record(RecordOfPoint(p, name)).Point1Decl);
 }
@@ -33,17 +27,6 @@ double Distance(const Pose6& a, const Pose6& b) {
 void Type(QWidget* box, const QString& text) {
   QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClicks(box, text);
-}
-
-void MoveTo(GuiFixture& f, int record) {
-  Program& p = *f.program;
-  ProgramView* view = f.editor().view();
-  view->setFocus();
-  while (p.CurrentLine != record) {
-    const int from = p.CurrentLine;
-    QTest::keyClick(view, record > from ? Qt::Key_Down : Qt::Key_Up);
-    QVERIFY(p.CurrentLine != from);
-  }
 }
 
 QString Text(GuiFixture& f, const std::string& key) {
@@ -63,7 +46,7 @@ class ManualShiftTest : public QObject {
     f.Start();
     f.LoadFromDialog(QStringLiteral("twelve.src"));
     Program& p = *f.program;
-    MoveTo(f, RecordOfPoint(p, "XP2"));
+    f.MoveTo(RecordOfPoint(p, "XP2"));
     ProgramView* view = f.editor().view();
     QTest::simulateEvent(view, true, Qt::Key_Shift, Qt::ShiftModifier, {}, false);
     for (int i = 0; i < 2; ++i) {
@@ -130,7 +113,7 @@ class ManualShiftTest : public QObject {
     f.Start();
     f.LoadFromDialog(QStringLiteral("four.src"));
     Program& p = *f.program;
-    MoveTo(f, RecordOfPoint(p, "XP1"));
+    f.MoveTo(RecordOfPoint(p, "XP1"));
     const std::string before = p.DatPositions;
     f.ChooseMenuItem(2, {"mnuManEnt", "mnuCartTCP"});
     InputFrame* frame = f.editor().input_frame();
@@ -156,13 +139,10 @@ class ManualShiftTest : public QObject {
   // One shift per mode on the current point of a program from the controller: BASE with soft
   // key 6, the others with Enter.
   void EveryModeAgainstTheSimulator() {
-    TempDir cell;
-    std::filesystem::copy(std::filesystem::path(VELMORA_SHARE_DIR) / "demo" / "cell", cell.path(),
-                          std::filesystem::copy_options::recursive);
-    Simulator simulator(cell.path());
-    if (!simulator.running()) QSKIP("zevo_hmi_sim is not built");
+    DemoController controller;
+    if (!controller.running()) QSKIP("zevo_hmi_sim is not built");
     GuiFixture f;
-    f.Start(simulator.address());
+    f.Start(controller.address());
     f.LoadFromDialog(QStringLiteral("glue_station.src"));
     Program& p = *f.program;
     QVERIFY(p.loaded());
@@ -178,7 +158,7 @@ class ManualShiftTest : public QObject {
                           {"mnuCartWorld", 1, "10", true},
                           {"mnuJoint", 0, "2", true}};
     for (const Case& c : cases) {
-      MoveTo(f, RecordOfPoint(p, "XP1"));
+      f.MoveTo(RecordOfPoint(p, "XP1"));
       const Pose6 before = PointOf(p, "XP1");
       f.ChooseMenuItem(2, {"mnuManEnt", c.item});
       InputFrame* frame = f.editor().input_frame();
