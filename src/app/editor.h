@@ -169,6 +169,7 @@ class Editor : public QWidget, public NavigationHost, public FileDialogHost {
   void RegisterEditCommands();
   void RegisterManualShiftCommands();
   bool EditAllowed() const;
+  bool RecordsMayChange() const;
   void AfterRecordsChanged();
   void CloseManualShift();
   void InputBoxLeft(int index);

@@ -9,10 +9,16 @@
 
 namespace velmora {
 
-// Records change only in a loaded program, between loads, and not under an open entry frame
-// whose range would no longer match them.
+// The record commands work on a loaded program, between loads, and not under an open entry
+// frame whose range would no longer match the records.
 bool Editor::EditAllowed() const {
   return program_->loaded() && !loading_ && !flags_.ManualShiftActive;
+}
+
+// The restricted mode's operator corrects points but does not edit the program: its edit and
+// tools menus are shut, and the view's shortcuts change no records either.
+bool Editor::RecordsMayChange() const {
+  return EditAllowed() && !switches_.OnlyTtsMode;
 }
 
 // After Cut, Delete, Paste and Reverse path: the view shows the rebuilt program with the
@@ -30,17 +36,18 @@ void Editor::RegisterEditCommands() {
     if (CopySections(*program_, clipboard_, navigation_.BlockMarked)) HighlightCurrentLine();
   });
   commands_.Register("CutSections", [this] {
-    if (EditAllowed() && CutSections(*program_, clipboard_, navigation_.BlockMarked))
+    if (RecordsMayChange() && CutSections(*program_, clipboard_, navigation_.BlockMarked))
       AfterRecordsChanged();
   });
   commands_.Register("DeleteSections", [this] {
-    if (EditAllowed() && DeleteSections(*program_, navigation_.BlockMarked)) AfterRecordsChanged();
+    if (RecordsMayChange() && DeleteSections(*program_, navigation_.BlockMarked))
+      AfterRecordsChanged();
   });
   commands_.Register("PasteSections", [this] {
-    if (EditAllowed() && PasteSections(*program_, clipboard_)) AfterRecordsChanged();
+    if (RecordsMayChange() && PasteSections(*program_, clipboard_)) AfterRecordsChanged();
   });
   commands_.Register("ReversePath", [this] {
-    if (EditAllowed() && ReversePath(*program_, clipboard_, navigation_.BlockMarked))
+    if (RecordsMayChange() && ReversePath(*program_, clipboard_, navigation_.BlockMarked))
       AfterRecordsChanged();
   });
   commands_.Register("SelectAll", [this] {
@@ -51,10 +58,10 @@ void Editor::RegisterEditCommands() {
     navigation_.SelectAll();
   });
   commands_.Register("CleanFile", [this] {
-    if (EditAllowed()) CleanFile(*program_);
+    if (RecordsMayChange()) CleanFile(*program_);
   });
   commands_.Register("CleanMaster", [this] {
-    if (EditAllowed()) CleanMaster(*program_);
+    if (RecordsMayChange()) CleanMaster(*program_);
   });
 }
 

@@ -140,9 +140,9 @@ std::filesystem::path GuiFixture::WriteProgram(const std::string& name,
   return disk_ / (name + ".src");
 }
 
-void GuiFixture::Start(const std::string& controller) {
+void GuiFixture::Start(const std::string& controller, StartSwitches switches) {
   client_ = std::make_unique<cZintraComm>(controller);
-  editor_ = std::make_unique<Editor>(*context, *program, StartSwitches{}, dialogs, 2.25);
+  editor_ = std::make_unique<Editor>(*context, *program, switches, dialogs, 2.25);
   editor_->on_end = [] {};
   editor_->show();
   editor_->EditorLoad(client_.get());

@@ -83,7 +83,7 @@ class GuiFixture {
 
   // Starts the window as `velmora` does; the client connects to `controller` (default: a port
   // where nothing listens, so the file dialog works on the disk folder).
-  void Start(const std::string& controller = "127.0.0.1:1");
+  void Start(const std::string& controller = "127.0.0.1:1", StartSwitches switches = {});
   Editor& editor() { return *editor_; }
   const std::filesystem::path& disk() const { return disk_; }
   std::filesystem::path WriteProgram(const std::string& name, const ProgramPair& pair) const;
