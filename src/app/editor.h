@@ -122,7 +122,6 @@ class Editor : public QWidget, public NavigationHost, public FileDialogHost {
   // The input frame's state: 1 BASE, 2 WORLD, 3 TCP, 4 AXIS (hot edit: 1 to 3, 7 to 10); it
   // keeps its last value when the frame closes.
   int InputFrameState() const { return input_frame_state_; }
-  const ManualShiftState& manual_shift() const { return manual_shift_; }
   // The program-wide clipboard of Copy and Cut; it outlives Close and Open.
   const Clipboard& clipboard() const { return clipboard_; }
   MessageListView* message_list() const { return list_; }
@@ -170,7 +169,7 @@ class Editor : public QWidget, public NavigationHost, public FileDialogHost {
   void RegisterManualShiftCommands();
   bool EditAllowed() const;
   bool RecordsMayChange() const;
-  void AfterRecordsChanged();
+  void EndBlockAndHighlight();
   void CloseManualShift();
   void InputBoxLeft(int index);
   void MenuItemChosen(const std::string& id);

@@ -21,9 +21,9 @@ bool Editor::RecordsMayChange() const {
   return EditAllowed() && !switches_.OnlyTtsMode;
 }
 
-// After Cut, Delete, Paste and Reverse path: the view shows the rebuilt program with the
-// current record marked and nothing marked as a block.
-void Editor::AfterRecordsChanged() {
+// After Cut, Delete, Paste, Reverse path and a manual shift: the view shows the rebuilt program
+// with the current record marked and nothing marked as a block.
+void Editor::EndBlockAndHighlight() {
   navigation_.BlockMode = false;
   navigation_.Disable_Block();
   HighlightCurrentLine();
@@ -37,18 +37,18 @@ void Editor::RegisterEditCommands() {
   });
   commands_.Register("CutSections", [this] {
     if (RecordsMayChange() && CutSections(*program_, clipboard_, navigation_.BlockMarked))
-      AfterRecordsChanged();
+      EndBlockAndHighlight();
   });
   commands_.Register("DeleteSections", [this] {
     if (RecordsMayChange() && DeleteSections(*program_, navigation_.BlockMarked))
-      AfterRecordsChanged();
+      EndBlockAndHighlight();
   });
   commands_.Register("PasteSections", [this] {
-    if (RecordsMayChange() && PasteSections(*program_, clipboard_)) AfterRecordsChanged();
+    if (RecordsMayChange() && PasteSections(*program_, clipboard_)) EndBlockAndHighlight();
   });
   commands_.Register("ReversePath", [this] {
     if (RecordsMayChange() && ReversePath(*program_, clipboard_, navigation_.BlockMarked))
-      AfterRecordsChanged();
+      EndBlockAndHighlight();
   });
   commands_.Register("SelectAll", [this] {
     if (!EditAllowed()) return;

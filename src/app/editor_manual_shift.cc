@@ -32,12 +32,7 @@ void Editor::StartManualShift(ShiftMode mode) {
   const ManualShiftFrame frame = velmora::StartManualShift(*program_, manual_shift_, mode,
                                                            navigation_.BlockMarked, &controller);
   input_frame_state_ = frame.input_frame_state;
-  std::array<std::string, 6> labels, units;
-  for (int i = 0; i < 6; ++i) {
-    labels[i] = frame.labels[i];
-    units[i] = frame.units[i];
-  }
-  input_->SetCaptions(frame.caption, labels, units);
+  input_->SetCaptions(frame.caption, frame.labels, frame.units);
   input_->SetTexts(frame.boxes);
   input_->Open();
   SetSoftKeys({Picture{ImageList::kSK, 2}, std::nullopt, std::nullopt, std::nullopt, std::nullopt,
@@ -70,8 +65,6 @@ void Editor::CancelManualShift() {
 // The window's part of closing the frame, after the program view was rebuilt.
 void Editor::CloseManualShift() {
   ShowModeText();
-  navigation_.BlockMode = false;
-  navigation_.Disable_Block();
   flags_.ManualShiftActive = false;
   SetSoftKeys({std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt,
                Picture{ImageList::k1, 1}});
@@ -79,7 +72,7 @@ void Editor::CloseManualShift() {
   input_->Close();
   menus_.SetEnabled("mnuHotLimits", true);
   FocusView();
-  HighlightCurrentLine();
+  EndBlockAndHighlight();
 }
 
 // A box the operator left shows its text with the locale's separator; a text that is no number

@@ -39,14 +39,14 @@ bool Declares(std::string_view section, std::string_view name) {
 }
 
 DeclaredNames::DeclaredNames(const Program& program) {
-  for (std::string_view section = program.DatPositions; !section.empty();) {
-    std::string name = DeclaredName(PopLine(section));
-    if (!name.empty()) points_.insert(std::move(name));
-  }
-  for (std::string_view section = program.DatMotion; !section.empty();) {
-    std::string name = DeclaredName(PopLine(section));
-    if (!name.empty()) data_.insert(std::move(name));
-  }
+  auto read = [](std::string_view section, std::unordered_set<std::string>& names) {
+    while (!section.empty()) {
+      std::string name = DeclaredName(PopLine(section));
+      if (!name.empty()) names.insert(std::move(name));
+    }
+  };
+  read(program.DatPositions, points_);
+  read(program.DatMotion, data_);
 }
 
 void DeclarePoint(Program& program, DeclaredNames& declared, std::string_view declaration) {
